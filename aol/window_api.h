@@ -1,0 +1,52 @@
+#pragma once
+// The platform seam of window automation: exactly the user32 operations the toolkit, the
+// locator and the senders use, one virtual per call. Text crosses as 8-bit bytes in the
+// window system's ANSI code page, as with the "A" functions; the implementation also owns
+// the conversion between that code page and Text.
+//
+// Implementations: WindowApiWin32 (user32, Windows only) and ScriptedWindowTree (the
+// in-memory test double).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/text.h"
+
+namespace bw {
+
+// An opaque window identifier; 0 means "no window".
+using WindowHandle = std::uint32_t;
+
+class WindowApi {
+ public:
+  virtual ~WindowApi() = default;
+
+  // FindWindowA(className, nullptr): the first top-level window of the class, or 0.
+  virtual WindowHandle FindTopLevel(const char* className) = 0;
+  // GetWindow with GW_CHILD, GW_HWNDNEXT, GW_HWNDPREV; 0 where there is none.
+  virtual WindowHandle FirstChild(WindowHandle window) = 0;
+  virtual WindowHandle NextSibling(WindowHandle window) = 0;
+  virtual WindowHandle PrevSibling(WindowHandle window) = 0;
+  // GetClassNameA: copies the name and a NUL into buffer (capacity bytes at most); a
+  // handle that names no window leaves the buffer untouched.
+  virtual void ClassName(WindowHandle window, char* buffer, int capacity) = 0;
+  // SendMessageA WM_GETTEXTLENGTH: whatever the window answers, which another program
+  // may get wrong (negative, huge, or more than it will copy).
+  virtual long TextLength(WindowHandle window) = 0;
+  // SendMessageA WM_GETTEXT: copies at most capacity - 1 bytes and a NUL.
+  virtual void CopyText(WindowHandle window, char* buffer, int capacity) = 0;
+  // SendMessageA WM_SETTEXT with wParam 0 and a NUL-terminated string.
+  virtual void WriteText(WindowHandle window, const char* text) = 0;
+  // SendMessageA WM_LBUTTONDOWN / WM_LBUTTONUP with wParam 0 and lParam 0.
+  virtual void ButtonDown(WindowHandle window) = 0;
+  virtual void ButtonUp(WindowHandle window) = 0;
+  // SetWindowPos(window, HWND_TOPMOST or HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE|SWP_NOMOVE).
+  virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
+
+  // The window system's ANSI code page.
+  virtual std::string ToAnsi(TextView text) = 0;
+  virtual Text FromAnsi(std::string_view bytes) = 0;
+};
+
+}  // namespace bw

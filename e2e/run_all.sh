@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs every end-to-end test (e2e/*_test.sh) under one Xvfb display and one Wine prefix.
+# Usage: e2e/run_all.sh MINGW_BUILD_DIR
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+export BW_BUILD=$(cd "${1:?usage: e2e/run_all.sh MINGW_BUILD_DIR}" && pwd)
+. "$here/wine_session.sh" "$BW_BUILD/e2e-run"
+
+passed=0 failed=0
+for t in "$here"/*_test.sh; do
+  [ -e "$t" ] || continue
+  name=$(basename "$t" .sh)
+  echo "=== $name"
+  if bash "$t"; then passed=$((passed + 1)); echo "--- ok: $name"
+  else failed=$((failed + 1)); echo "--- FAILED: $name"; fi
+done
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

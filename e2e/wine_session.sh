@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Starts one Xvfb display and one Wine prefix for a whole run, exports DISPLAY, WINEPREFIX
+# and the Wine settings every test process needs, and stops both on exit.
+# Source it: `. e2e/wine_session.sh BUILD_DIR`.
+
+BW_WINE_ROOT=${1:?usage: . e2e/wine_session.sh BUILD_DIR}
+mkdir -p "$BW_WINE_ROOT"
+BW_WINE_ROOT=$(cd "$BW_WINE_ROOT" && pwd)
+
+# The ANSI code page follows LC_ALL: pin 1252 for every Wine process of the run.
+export LC_ALL=C.UTF-8
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="winealsa.drv=d;winemenubuilder.exe=d;mscoree,mshtml="
+export WINEPREFIX="$BW_WINE_ROOT/wineprefix"
+
+bw_free_display() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] || { echo "$n"; return; }
+  done
+  return 1
+}
+
+bw_wine_stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "${BW_XVFB_PID:-}" ] && kill "$BW_XVFB_PID" 2>/dev/null
+  BW_XVFB_PID=
+}
+
+if [ -z "${DISPLAY_KEEP:-}" ]; then
+  BW_DISPLAY_NUM=$(bw_free_display) || { echo "no free X display" >&2; return 1; }
+  Xvfb ":$BW_DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  BW_XVFB_PID=$!
+  export DISPLAY=":$BW_DISPLAY_NUM"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$BW_DISPLAY_NUM" ] && break; sleep 0.1; done
+fi
+trap bw_wine_stop EXIT
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Creating Wine prefix in $WINEPREFIX (once)..." >&2
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  # Without a window manager every hide or destroy of a top-level window costs ~2 s;
+  # unmanaged windows close at once.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
+fi
+wineserver -p >/dev/null 2>&1
