@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Runs every end-to-end test (e2e/*_test.sh) under one Xvfb display and one Wine prefix.
-# Usage: e2e/run_all.sh MINGW_BUILD_DIR
+# Usage: e2e/run_all.sh MINGW_BUILD_DIR [NAME_FILTER]
+# BW_DISPLAY_NUM=NN picks the Xvfb display number.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export BW_BUILD=$(cd "${1:?usage: e2e/run_all.sh MINGW_BUILD_DIR}" && pwd)
 . "$here/wine_session.sh" "$BW_BUILD/e2e-run"
 
 passed=0 failed=0
-for t in "$here"/*_test.sh; do
+for t in "$here"/*${2:-}*_test.sh; do
   [ -e "$t" ] || continue
   name=$(basename "$t" .sh)
   echo "=== $name"

@@ -27,13 +27,14 @@ bw_wine_stop() {
   BW_XVFB_PID=
 }
 
-if [ -z "${DISPLAY_KEEP:-}" ]; then
+# BW_DISPLAY_NUM picks the display number; otherwise the first free one from :90 is used.
+if [ -z "${BW_DISPLAY_NUM:-}" ]; then
   BW_DISPLAY_NUM=$(bw_free_display) || { echo "no free X display" >&2; return 1; }
-  Xvfb ":$BW_DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  BW_XVFB_PID=$!
-  export DISPLAY=":$BW_DISPLAY_NUM"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$BW_DISPLAY_NUM" ] && break; sleep 0.1; done
 fi
+Xvfb ":$BW_DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+BW_XVFB_PID=$!
+export DISPLAY=":$BW_DISPLAY_NUM"
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$BW_DISPLAY_NUM" ] && break; sleep 0.1; done
 trap bw_wine_stop EXIT
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
