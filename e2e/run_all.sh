@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs every end-to-end test (e2e/*_test.sh) under one Xvfb display and one Wine prefix.
 # Usage: e2e/run_all.sh MINGW_BUILD_DIR [NAME_FILTER]
-# BW_DISPLAY_NUM=NN picks the Xvfb display number.
+# BW_DISPLAY_NUM=NN picks the Xvfb display number; BW_NATIVE_BUILD the native build folder.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export BW_BUILD=$(cd "${1:?usage: e2e/run_all.sh MINGW_BUILD_DIR}" && pwd)
+# Native tools (such as brindlewick-compose) come from this build folder.
+export BW_NATIVE_BUILD=${BW_NATIVE_BUILD:-$(cd "$here/.." && pwd)/build/debug}
 . "$here/wine_session.sh" "$BW_BUILD/e2e-run"
 
 passed=0 failed=0
