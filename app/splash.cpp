@@ -1,0 +1,47 @@
+#include "app/splash.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace bw {
+
+namespace {
+constexpr int kWaveToEnd = 0;
+constexpr int kWaveBackground = 1;
+constexpr int kWaveRepeat = 9;
+}  // namespace
+
+bool StartSplash(SplashShell& shell) {
+  if (shell.AnotherCopyRunning()) return false;
+  shell.ShowSplashNow();
+  shell.PutSplashOnTop();
+  shell.PlayWave("SWORD", kWaveToEnd);
+  shell.PlayWave("LOOP", kWaveRepeat);
+  return true;
+}
+
+void CloseSplash(SplashShell& shell) {
+  // No resource has the empty name: the request only cuts off the repeating music.
+  shell.PlayWave("", kWaveBackground);
+  shell.ShowMainWindowNow();
+  shell.PutMainWindowOnTop();
+}
+
+LoadingFrame LoadingStep(int loadTicks) {
+  const int ticks = std::clamp(loadTicks, 0, kSplashLoadedTicks);
+  // 255 / 6 is exactly 42.5; nearbyint rounds halves to the even neighbour.
+  const int k = static_cast<int>(std::nearbyint(255.0 / kSplashLoadedTicks * ticks));
+  LoadingFrame frame;
+  frame.start = MakeColorRef(0, 0, k);
+  frame.end = MakeColorRef(k, 0, 0);
+  if (ticks == kSplashLoadedTicks) {
+    frame.text = u"Done Loading... Click to Start";
+    frame.stopTimer = true;
+  } else {
+    frame.text = u"Loading";
+    for (int i = 0; i < ticks; ++i) frame.text += u" .";
+  }
+  return frame;
+}
+
+}  // namespace bw
