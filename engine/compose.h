@@ -5,8 +5,15 @@
 
 namespace bw {
 
-// Transforms (Hacker, Elite, Spaced, Backwards), then the effect, then the formatting
-// tags with bold innermost and strikeout outermost.
+// Composes one message: the selected transforms in the order Hacker, Elite, Spaced,
+// Backwards; then the one effect (Grow and Shrink only when the target is IM, otherwise
+// the text passes unchanged); then the formatting tags with bold innermost and strikeout
+// outermost. Adds no separator and trims nothing beyond what the transforms and effects
+// do themselves: spaces and U+00A0 are treated as each step says, and markup already in
+// the text is treated as plain characters. The empty text with no flag gives the empty
+// text; with Bold, "<B></B>". Texts of any length are composed in full. Touches the
+// shared random generator through Elite and Random; with Color Fade it lets pending
+// events run once per space.
 // ComposeMessage(u"hi", {Bold, Italic, Underline, Strikeout}, Chat)
 //   == u"<S><U><I><B>hi</B></I></U></S>"
 [[nodiscard]] Text ComposeMessage(TextView text, const StyleOptions& options, SendTarget target);

@@ -14,8 +14,15 @@ class MessageContext {
   virtual Text RoomName() = 0;        // "%room%"
 };
 
-// Fills in "%me%", "%you%", "%room%" (any letter case) in that order; each reader is
-// called exactly once, just before its own replacement, whether or not it occurs.
+// Fills in "%me%", "%you%", "%room%" in that order, each in any letter case, through
+// ReplaceText (so pending events run once per placeholder filled in). Each reader is
+// called exactly once, just before its own replacement, whether or not its placeholder
+// occurs; each step works on the result of the one before, so a value that contains a
+// later placeholder is filled in too. A reader's empty value removes its placeholder.
+// Spaces, U+00A0 and markup are left as they are; the empty text gives the empty text.
+// With readers "Ann", "Ben", "Town Square":
+// ReplaceVars(u"hi %YOU%, this is %me% in %room%", context)
+//   == u"hi Ben, this is Ann in Town Square"
 [[nodiscard]] Text ReplaceVars(TextView sText, MessageContext& context);
 
 }  // namespace bw

@@ -1,6 +1,9 @@
 #pragma once
 // "Let pending events run": the one point where long text work hands control back to the
 // user-interface event loop. Does nothing until the shell installs its message pump.
+// Whatever the hook runs may call into the engine again (a second send, a ticker tick);
+// the engine keeps every working text local to its call, so nothing it holds is shared
+// across a yield.
 
 namespace bw {
 

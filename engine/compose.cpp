@@ -1,0 +1,65 @@
+#include "engine/compose.h"
+
+#include <iterator>
+#include <utility>
+
+#include "engine/color_effects.h"
+#include "engine/size_effects.h"
+#include "engine/transforms.h"
+
+namespace bw {
+
+namespace {
+
+Text ApplyEffect(Text text, const StyleOptions& options, SendTarget target) {
+  switch (options.Effect) {
+    case EffectMode::ColorFade:
+      return FadeText(text, options.FadeColor1, options.FadeColor2);
+    case EffectMode::Waves:
+      return WavesText(text);
+    case EffectMode::GrowShrink:
+      return target == SendTarget::IM ? GrowShrinkText(text) : text;
+    case EffectMode::Random:
+      return RandomColorText(text);
+    case EffectMode::Alternate:
+      return AlternateColorText(text, options.AltColor1, options.AltColor2);
+    case EffectMode::NoEffect:
+      break;
+  }
+  return text;
+}
+
+}  // namespace
+
+Text ComposeMessage(TextView text, const StyleOptions& options, SendTarget target) {
+  Text result(text);
+  if (options.Hacker) result = HackerText(result);
+  if (options.Elite) result = EliteText(result);
+  if (options.Spaced) result = SpacedText(result);
+  if (options.Backwards) result = ReverseText(result);
+  result = ApplyEffect(std::move(result), options, target);
+
+  // Tags listed innermost first; the opening tags go on in the reverse order, and the
+  // message is copied once.
+  struct Tag {
+    bool on;
+    TextView open;
+    TextView close;
+  };
+  const Tag tags[] = {{options.Bold, u"<B>", u"</B>"},
+                      {options.Italic, u"<I>", u"</I>"},
+                      {options.Underline, u"<U>", u"</U>"},
+                      {options.Strikeout, u"<S>", u"</S>"}};
+  Text wrapped;
+  wrapped.reserve(result.size() + 28);
+  for (auto tag = std::rbegin(tags); tag != std::rend(tags); ++tag) {
+    if (tag->on) wrapped.append(tag->open);
+  }
+  wrapped.append(result);
+  for (const Tag& tag : tags) {
+    if (tag.on) wrapped.append(tag.close);
+  }
+  return wrapped;
+}
+
+}  // namespace bw

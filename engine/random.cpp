@@ -1,0 +1,36 @@
+#include "engine/random.h"
+
+#include <chrono>
+#include <cstdint>
+#include <utility>
+
+namespace bw {
+
+namespace {
+constexpr std::uint32_t kStart = 0x50000;
+constexpr std::uint32_t kMask = 0xFFFFFF;  // 24 bits of state
+constexpr double kRange = 16777216.0;      // 2^24
+
+std::uint32_t state = kStart;
+RandomSource scripted;
+}  // namespace
+
+double NextRandom() {
+  if (scripted) return scripted();
+  // Unsigned 32-bit wrap-around keeps the low 24 bits exact, which is all the state holds.
+  state = (state * 0x43FD43FDu + 0xC39EC3u) & kMask;
+  return static_cast<double>(state) / kRange;
+}
+
+void ReseedRandomFromClock() {
+  const auto ticks = static_cast<std::uint64_t>(
+      std::chrono::steady_clock::now().time_since_epoch().count());
+  // Fold every bit of the tick count in, so calls a moment apart start apart.
+  state = static_cast<std::uint32_t>(ticks ^ (ticks >> 24) ^ (ticks >> 48)) & kMask;
+}
+
+void SetRandomSourceForTesting(RandomSource source) { scripted = std::move(source); }
+
+void ResetRandomForTesting() { state = kStart; }
+
+}  // namespace bw
