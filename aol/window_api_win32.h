@@ -1,0 +1,34 @@
+#pragma once
+// WindowApi over user32: each member is one direct call of the "A" function its seam
+// comment names. Windows only; <windows.h> stays inside the .cpp file.
+//
+// Handles that no window can bear are never messaged: 0, and the two values user32 reads
+// as "every top-level window" (HWND_BROADCAST 0xFFFF and -1). A WindowHandle arriving from
+// outside, such as a command line, therefore can never turn a WM_SETTEXT or a press into
+// a broadcast. They behave as handles that name no window.
+
+#include "aol/window_api.h"
+
+namespace bw {
+
+class WindowApiWin32 final : public WindowApi {
+ public:
+  WindowHandle FindTopLevel(const char* className) override;
+  WindowHandle FirstChild(WindowHandle window) override;
+  WindowHandle NextSibling(WindowHandle window) override;
+  WindowHandle PrevSibling(WindowHandle window) override;
+  void ClassName(WindowHandle window, char* buffer, int capacity) override;
+  long TextLength(WindowHandle window) override;
+  void CopyText(WindowHandle window, char* buffer, int capacity) override;
+  void WriteText(WindowHandle window, const char* text) override;
+  void ButtonDown(WindowHandle window) override;
+  void ButtonUp(WindowHandle window) override;
+  void SetTopmost(WindowHandle window, bool topmost) override;
+
+  // CP_ACP through WideCharToMultiByte / MultiByteToWideChar. A character the code page
+  // lacks becomes the code page's default character ('?').
+  std::string ToAnsi(TextView text) override;
+  Text FromAnsi(std::string_view bytes) override;
+};
+
+}  // namespace bw
