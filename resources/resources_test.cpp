@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -94,32 +93,6 @@ TEST(Sounds, LevelsStayClearOfClippingAndEndsDoNotPop) {
         EXPECT_LE(std::abs(first), full / 256) << "starts with a step";
         EXPECT_LE(std::abs(last), full / 256) << "ends with a step";
       }
-    }
-  }
-}
-
-TEST(ResourceScript, NamesEverySoundAsWaveAndGivesTheIconTheLowestId) {
-  const Bytes rcBytes = ReadResource("brindlewick.rc"), hBytes = ReadResource("resource.h");
-  const std::string rc(rcBytes.begin(), rcBytes.end()), header(hBytes.begin(), hBytes.end());
-  for (const Sound& s : kSounds) {
-    const std::string name = s.name, rest = std::string(" WAVE \"") + s.file + "\"\n";
-    EXPECT_TRUE(rc.find("\n" + name + rest) != std::string::npos ||
-                rc.find("\n\"" + name + "\"" + rest) != std::string::npos)
-        << name;
-  }
-  EXPECT_NE(rc.find("\nIDI_APP ICON "), std::string::npos);
-  EXPECT_EQ(rc.find(" ICON "), rc.rfind(" ICON ")) << "one icon, the program's own";
-  // Windows takes the icon with the lowest ID as the program file's icon.
-  std::size_t at = 0;
-  while ((at = header.find("#define ", at)) != std::string::npos) {
-    const std::size_t name = at + 8, value = header.find(' ', name) + 1;
-    at = value;
-    if (!std::isdigit(static_cast<unsigned char>(header[value]))) continue;
-    const long id = std::strtol(header.c_str() + value, nullptr, 10);
-    if (header.compare(name, 8, "IDI_APP ") == 0) {
-      EXPECT_EQ(id, 1);
-    } else {
-      EXPECT_GT(id, 1) << header.substr(name, value - name);
     }
   }
 }
