@@ -1,0 +1,102 @@
+#pragma once
+// The test double of WindowApi: an in-memory window tree that stands in for user32 so
+// the toolkit, locator and senders run natively. It answers each call as the platform
+// does (handle 0 and handles that name no window included) and records every message
+// delivered, whatever its target, so a test can check which windows were touched.
+//
+// Windows can be scripted to misbehave as another program's windows may: announce a
+// text length they do not keep to, vanish, or react to a message (a client sending its
+// input box's text on a press, a window closing while it is being searched).
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "aol/window_api.h"
+#include "engine/text.h"
+
+namespace bw {
+
+class ScriptedWindowTree : public WindowApi {
+ public:
+  // Everything SendMessageA or SetWindowPos would deliver. Tree walks and class queries
+  // are not messages and are not recorded.
+  enum class MessageKind { kGetTextLength, kGetText, kSetText, kButtonDown, kButtonUp, kSetTopmost };
+
+  struct Message {
+    MessageKind kind;
+    WindowHandle target;
+    // kSetText: the bytes written; kSetTopmost: "1" into the top band, "0" out of it.
+    std::string bytes;
+    friend bool operator==(const Message&, const Message&) = default;
+  };
+
+  // Called after the message has had its effect; it may change the tree at will.
+  using Reaction = std::function<void(ScriptedWindowTree& tree)>;
+
+  // New windows go to the end of their sibling order (the bottom of the z-order). Texts
+  // are stored as Windows-1252 bytes, a character without a byte becoming '?'.
+  WindowHandle AddTopLevel(std::string_view className, TextView text = {});
+  WindowHandle AddChild(WindowHandle parent, std::string_view className, TextView text = {});
+  // Destroys the window and everything below it; its handle then names no window and
+  // is never given out again.
+  void Remove(WindowHandle window);
+
+  [[nodiscard]] bool Exists(WindowHandle window) const;
+  [[nodiscard]] Text TextOf(WindowHandle window) const;
+  void SetTextOf(WindowHandle window, TextView text);
+  [[nodiscard]] bool IsTopmost(WindowHandle window) const;
+  // What the window answers to WM_GETTEXTLENGTH from now on, whatever text it holds;
+  // nullopt makes it truthful again.
+  void SetReportedLength(WindowHandle window, std::optional<long> length);
+  void React(WindowHandle window, MessageKind kind, Reaction reaction);
+
+  [[nodiscard]] const std::vector<Message>& Messages() const { return messages_; }
+  // The messages that change something (text, press, band): what a sender may deliver.
+  [[nodiscard]] std::vector<Message> Actions() const;
+  [[nodiscard]] std::vector<Message> MessagesTo(WindowHandle window) const;
+  void ClearMessages() { messages_.clear(); }
+
+  WindowHandle FindTopLevel(const char* className) override;
+  WindowHandle FirstChild(WindowHandle window) override;
+  WindowHandle NextSibling(WindowHandle window) override;
+  WindowHandle PrevSibling(WindowHandle window) override;
+  void ClassName(WindowHandle window, char* buffer, int capacity) override;
+  long TextLength(WindowHandle window) override;
+  void CopyText(WindowHandle window, char* buffer, int capacity) override;
+  void WriteText(WindowHandle window, const char* text) override;
+  void ButtonDown(WindowHandle window) override;
+  void ButtonUp(WindowHandle window) override;
+  void SetTopmost(WindowHandle window, bool topmost) override;
+  std::string ToAnsi(TextView text) override;
+  Text FromAnsi(std::string_view bytes) override;
+
+ private:
+  struct Window {
+    WindowHandle parent = 0;
+    std::string className;
+    std::string text;
+    std::vector<WindowHandle> children;
+    std::optional<long> reportedLength;
+    bool topmost = false;
+    std::map<MessageKind, Reaction> reactions;
+  };
+
+  Window* Find(WindowHandle window);
+  const Window* Find(WindowHandle window) const;
+  std::vector<WindowHandle>& SiblingsOf(const Window& window);
+  WindowHandle Sibling(WindowHandle window, int step);
+  WindowHandle Add(WindowHandle parent, std::string_view className, TextView text);
+  void Deliver(MessageKind kind, WindowHandle target, std::string bytes = {});
+
+  std::map<WindowHandle, Window> windows_;
+  std::vector<WindowHandle> topLevel_;
+  std::vector<Message> messages_;
+  // Handles look like the platform's: small multiples of 4, never 0, never reused.
+  WindowHandle nextHandle_ = 0x10004;
+};
+
+}  // namespace bw
