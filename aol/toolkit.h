@@ -8,8 +8,24 @@
 
 namespace bw {
 
+// GetText trusts a window's reported length only up to this many bytes. The length comes
+// from another program, which may answer a negative or absurd number; a longer text is
+// cut to its first 64 Ki bytes, far beyond any title or chat line the client holds.
+inline constexpr long kMaxWindowTextBytes = 64 * 1024;
+
+// A walk over siblings stops after this many windows. The window system holds at most
+// 65536 window handles, so a longer walk can only be a sibling chain that another
+// program's reordering has turned into a loop.
+inline constexpr int kMaxSiblingWalk = 65536;
+
+// Asks for the length, hands the window that many spaces (at most kMaxWindowTextBytes)
+// and cuts the answer at its first NUL: a window that copies less than it announced
+// leaves spaces behind its text, unless its copy ends with the NUL it owes.
 [[nodiscard]] Text GetText(WindowApi& api, WindowHandle window);
+// The class name; 255 spaces for a handle that names no window, which matches none of
+// the classes the system searches for.
 [[nodiscard]] Text GetClass(WindowApi& api, WindowHandle window);
+// The finds and senders never send a message to handle 0: these do nothing there.
 void SetText(WindowApi& api, WindowHandle window, TextView text);
 void ClickIcon(WindowApi& api, WindowHandle window);
 [[nodiscard]] WindowHandle FindChildByTitle(WindowApi& api, WindowHandle parent, TextView pattern);
@@ -19,6 +35,9 @@ void StayOnTop(WindowApi& api, WindowHandle window, int onTop);
 
 // The wildcard rule of the two find operations: both sides upper-cased, the whole
 // candidate must match; * ? # [list] [!list] and ranges in the pattern only.
+// Matches(u"Welcome, *", u"WELCOME, Ann!") == true; Matches(u"a#", u"a*") == false.
+// A malformed pattern (a "[" without its "]", a range whose upper-cased ends are
+// reversed) matches no candidate at all.
 [[nodiscard]] bool Matches(TextView pattern, TextView candidate);
 
 }  // namespace bw
