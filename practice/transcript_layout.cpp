@@ -33,7 +33,6 @@ class LineBuilder {
 
   int x() const { return x_; }
   bool AtLineStart() const { return pending_.empty(); }
-  bool OnContinuationLine() const { return !lines_.empty(); }
   bool Fits(int width) const { return x_ + width <= options_.width; }
 
   void Place(const StyledRun& piece, const TextExtent& extent, bool space, bool joinPrevious) {
@@ -115,7 +114,6 @@ std::vector<LaidLine> LayOutRuns(const std::vector<StyledRun>& runs, const WrapO
   LineBuilder line(options, measure);
   for (const Segment& segment : SplitSegments(runs)) {
     if (segment.space) {
-      if (line.OnContinuationLine() && line.AtLineStart()) continue;
       for (const StyledRun& piece : segment.pieces) {
         line.Place(piece, measure(piece.style, piece.text), true, false);
       }

@@ -42,9 +42,9 @@ struct WrapOptions {
 
 // The runs of one entry as lines. Lines break after spaces (U+0020 only); a word wider
 // than a whole line is broken between characters, at least one character to a line.
-// Spaces at the start of a continuation line and at the end of a broken line are
-// dropped. Every non-space character appears exactly once, in order. An entry without
-// runs still takes one line of the default style's height.
+// The spaces where a line breaks are dropped. Every non-space character appears exactly
+// once, in order. An entry without runs still takes one line of the default style's
+// height.
 [[nodiscard]] std::vector<LaidLine> LayOutRuns(const std::vector<StyledRun>& runs,
                                                const WrapOptions& options,
                                                const MeasureText& measure);
