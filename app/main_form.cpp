@@ -1,0 +1,156 @@
+#include "app/main_form.h"
+
+#include "aol/locator.h"
+#include "aol/senders.h"
+#include "app/announcements.h"
+#include "engine/compose.h"
+
+namespace bw {
+
+void MainForm::Load(int screenWidth, int screenHeight) {
+  if (phase_ != Phase::NotLoaded) return;
+  phase_ = Phase::Loading;
+  p_.sounds.PlayWave("Start", kPlayInBackground);
+
+  const Settings stored = ReadSettings(p_.settings, screenWidth, screenHeight);
+  lastSend_ = stored.LastSend;
+  p_.view.SetSwatchColor(Swatch::AltColor1, stored.AltColor1);
+  p_.view.SetSwatchColor(Swatch::AltColor2, stored.AltColor2);
+  p_.view.SetSwatchColor(Swatch::From, stored.FadeColor1);
+  p_.view.SetSwatchColor(Swatch::To, stored.FadeColor2);
+
+  const WindowBox box =
+      StartPlacement(stored.Left, stored.Top, stored.Height, screenWidth, screenHeight);
+  p_.view.Place(box);
+  p_.view.ShowRollLook(RollLookFor(box.Height));
+
+  // The ticker's state is complete before its first tick, which may come as soon as the
+  // announcements below let events run.
+  ticker_ = NewTicker(kTickerSurfaceHeight);
+  p_.view.StartTicker();
+
+  SendChat(p_.aol, LoadedTitleLine());
+  SendChat(p_.aol, LoadedLine());
+  EndWork();
+}
+
+void MainForm::SendClick(SendTarget target) {
+  if (phase_ != Phase::Idle) return;
+  phase_ = Phase::Sending;
+  Send(target);
+  EndWork();
+}
+
+void MainForm::Send(SendTarget target) {
+  const bool chat = target == SendTarget::Chat;
+  p_.sounds.PlayWave("Click", kPlayInBackground);
+  p_.view.FocusSendBox();
+  if ((chat ? FindChatRoom(p_.aol) : FindIM(p_.aol)) == 0) {
+    p_.messages.ShowInformation(chat ? "You aren't in chat."
+                                     : "You don't have any IM windows open.");
+    return;
+  }
+  const Text typed = p_.view.SendBoxText();
+  if (typed.empty()) {
+    p_.messages.ShowInformation("There is no text to send.");
+    return;
+  }
+  lastSend_ = typed;
+  const Text filled = ReplaceVars(typed, p_.vars);
+  const Text markup = ComposeMessage(filled, ReadStyleOptions(), target);
+  if (chat) {
+    SendChat(p_.aol, markup);
+  } else {
+    SendIM(p_.aol, markup);
+  }
+  p_.view.SetSendBoxText(u"");
+}
+
+StyleOptions MainForm::ReadStyleOptions() {
+  MainView& v = p_.view;
+  StyleOptions o;
+  o.Bold = v.IsChecked(CheckBox::Bold);
+  o.Italic = v.IsChecked(CheckBox::Italic);
+  o.Underline = v.IsChecked(CheckBox::Underline);
+  o.Strikeout = v.IsChecked(CheckBox::Strikeout);
+  o.Hacker = v.IsChecked(CheckBox::Hacker);
+  o.Elite = v.IsChecked(CheckBox::Elite);
+  o.Spaced = v.IsChecked(CheckBox::Spaced);
+  o.Backwards = v.IsChecked(CheckBox::Backwards);
+  o.Effect = v.SelectedEffect();
+  o.AltColor1 = v.SwatchColor(Swatch::AltColor1);
+  o.AltColor2 = v.SwatchColor(Swatch::AltColor2);
+  o.FadeColor1 = v.SwatchColor(Swatch::From);
+  o.FadeColor2 = v.SwatchColor(Swatch::To);
+  return o;
+}
+
+void MainForm::RollClick() {
+  p_.sounds.PlayWave("Roll", kPlayInBackground);
+  p_.view.FocusSendBox();
+  const int height = RolledHeightAfterClick(p_.view.Placement().Height);
+  p_.view.SetHeight(height);
+  p_.view.ShowRollLook(RollLookFor(height));
+}
+
+void MainForm::ChoiceClick() { p_.sounds.PlayWave("Click", kPlayInBackground); }
+
+void MainForm::SendBoxCharacter() { p_.sounds.PlayWave("Key", kPlayInBackground); }
+
+void MainForm::SendBoxKeyUp(int keyCode) {
+  if (keyCode == kKeyUpArrow) p_.view.SetSendBoxText(lastSend_);
+}
+
+void MainForm::RequestClose() {
+  switch (phase_) {
+    case Phase::NotLoaded:  // nothing was read, so there is nothing to keep
+      phase_ = Phase::Closed;
+      p_.view.Destroy();
+      break;
+    case Phase::Loading:
+    case Phase::Sending:
+      closeWaiting_ = true;
+      break;
+    case Phase::Idle:
+      Unload();
+      break;
+    case Phase::Closing:
+    case Phase::Closed:
+      break;
+  }
+}
+
+void MainForm::EndWork() {
+  phase_ = Phase::Idle;
+  if (closeWaiting_) {
+    closeWaiting_ = false;
+    Unload();
+  }
+}
+
+void MainForm::Unload() {
+  phase_ = Phase::Closing;
+  p_.sounds.PlayWave("End", kPlayToEnd);
+  // Off before anything below can let events run.
+  p_.view.StopTicker();
+
+  Settings keep;
+  const WindowBox box = p_.view.Placement();
+  keep.Left = box.Left;
+  keep.Top = box.Top;
+  keep.Height = box.Height;
+  keep.LastSend = lastSend_;
+  keep.AltColor1 = p_.view.SwatchColor(Swatch::AltColor1);
+  keep.AltColor2 = p_.view.SwatchColor(Swatch::AltColor2);
+  keep.FadeColor1 = p_.view.SwatchColor(Swatch::From);
+  keep.FadeColor2 = p_.view.SwatchColor(Swatch::To);
+  WriteSettings(p_.settings, keep, !p_.view.IsMinimized());
+  ticker_ = TickerState{};
+
+  SendChat(p_.aol, UnloadedTitleLine());
+  SendChat(p_.aol, UnloadedLine());
+  phase_ = Phase::Closed;
+  p_.view.Destroy();
+}
+
+}  // namespace bw
