@@ -52,10 +52,9 @@ struct Document {
   HWND image = nullptr;
   HWND peopleList = nullptr;
   HWND view = nullptr;
-  // A press is a button-down followed by a button-up on the send control; `presses`
-  // counts handled presses so one press never sends twice.
+  // A button-down from another program arrived at the send control; its button-up
+  // completes the press.
   bool armed = false;
-  unsigned presses = 0;
 };
 
 HINSTANCE g_instance = nullptr;
@@ -81,7 +80,6 @@ HFONT MakeFont(int height, int weight, const wchar_t* face) {
 }
 
 void Receive(Document& doc) {
-  ++doc.presses;
   const std::string bytes = WindowTextBytes(doc.input);
   if (doc.onReceive) doc.onReceive(doc.channel, bytes);
   const Text line = WindowText(doc.input);
@@ -90,23 +88,24 @@ void Receive(Document& doc) {
   SetWindowTextW(doc.input, L"");
 }
 
-// The send control acts on a button-up that follows a button-down on it, as the
-// client's own control does. That holds for a person's click and for the pair of
-// messages another program sends, which come without mouse capture or focus. The
-// button's own click notification is honoured too (the space bar, a click), but a
-// press that produced one is not handled a second time.
+// The send control acts on a button-up that follows a button-down on it. A person's
+// click goes through the button's own handling (the pressed look, then BN_CLICKED). The
+// same pair sent by another program, with no mouse behind it, is handled here and not
+// passed on: the button's own handling would move the keyboard focus and capture the
+// mouse in a window the person may not even be looking at.
 LRESULT CALLBACK SendButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Document* doc = DocumentOf(GetParent(hwnd));
-  if (doc && message == WM_LBUTTONDOWN) doc->armed = true;
-  if (doc && message == WM_LBUTTONUP) {
-    const bool armed = std::exchange(doc->armed, false);
-    const unsigned before = doc->presses;
-    const LRESULT result = CallWindowProcW(g_buttonProc, hwnd, message, wParam, lParam);
+  const bool sent = InSendMessage();
+  if (doc && sent && message == WM_LBUTTONDOWN) {
+    doc->armed = true;
+    return 0;
+  }
+  if (doc && sent && message == WM_LBUTTONUP) {
     RECT client;
     GetClientRect(hwnd, &client);
     const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (armed && doc->presses == before && PtInRect(&client, at)) Receive(*doc);
-    return result;
+    if (std::exchange(doc->armed, false) && PtInRect(&client, at)) Receive(*doc);
+    return 0;
   }
   return CallWindowProcW(g_buttonProc, hwnd, message, wParam, lParam);
 }
@@ -250,6 +249,7 @@ LRESULT CALLBACK DocumentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       if (!doc) break;
       if (LOWORD(wParam) == kSendId && HIWORD(wParam) == BN_CLICKED) {
         Receive(*doc);
+        SetFocus(doc->input);  // a person goes on typing
         return 0;
       }
       if (LOWORD(wParam) == kViewId && HIWORD(wParam) == CBN_SELCHANGE) {
