@@ -23,4 +23,16 @@ using ColorRef = std::uint32_t;
 // each, red first although it is the lowest byte. ColorToHex(0x0080FF) == u"#FF8000"
 [[nodiscard]] Text ColorToHex(ColorRef color);
 
+// The same seven units written in place, for the effects that color every character of
+// a long text. WriteColorHex(0x0080FF, out) leaves u"#FF8000" in out[0..6].
+constexpr void WriteColorHex(ColorRef color, char16_t* out) {
+  constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+  const int channels[3] = {RedOf(color), GreenOf(color), BlueOf(color)};
+  *out++ = u'#';
+  for (int channel : channels) {
+    *out++ = kDigits[channel >> 4];
+    *out++ = kDigits[channel & 0xF];
+  }
+}
+
 }  // namespace bw

@@ -10,10 +10,13 @@ namespace bw {
 
 namespace {
 
-constexpr TextView kOpen = u"<FONT COLOR=";
-constexpr TextView kClose = u"</FONT>";
 // "<FONT COLOR=" + "#RRGGBB" + ">" + one character + "</FONT>"
+constexpr TextView kElement = u"<FONT COLOR=#000000>?</FONT>";
 constexpr std::size_t kElementSize = 28;
+constexpr std::size_t kColorAt = 12;
+constexpr std::size_t kCharAt = 20;
+static_assert(kElement.size() == kElementSize && kElement[kColorAt] == u'#' &&
+              kElement[kCharAt] == u'?');
 
 bool OnlySpaces(TextView text) { return text.find_first_not_of(u' ') == TextView::npos; }
 
@@ -23,12 +26,14 @@ Text Reserved(TextView text) {
   return out;
 }
 
-void AppendColored(Text& out, TextView hex, char16_t c) {
-  out.append(kOpen);
-  out.append(hex);
-  out.push_back(u'>');
-  out.push_back(c);
-  out.append(kClose);
+// Patches the color and the character into one element and appends it whole: these
+// loops run once per character of texts that may be hundreds of thousands long.
+void AppendColored(Text& out, ColorRef color, char16_t c) {
+  char16_t element[kElementSize];
+  kElement.copy(element, kElementSize);
+  WriteColorHex(color, element + kColorAt);
+  element[kCharAt] = c;
+  out.append(element, kElementSize);
 }
 
 int RandomChannel() {
@@ -58,7 +63,7 @@ Text FadeText(TextView text, ColorRef start, ColorRef end) {
       if (i != 0) color[ch] += step[ch];
       color[ch] = std::clamp(color[ch], 0, 255);
     }
-    AppendColored(out, ColorToHex(MakeColorRef(color[0], color[1], color[2])), source[i]);
+    AppendColored(out, MakeColorRef(color[0], color[1], color[2]), source[i]);
   }
   return out;
 }
@@ -75,15 +80,13 @@ Text RandomColorText(TextView text) {
     const int red = RandomChannel();
     const int green = RandomChannel();
     const int blue = RandomChannel();
-    AppendColored(out, ColorToHex(MakeColorRef(red, green, blue)), c);
+    AppendColored(out, MakeColorRef(red, green, blue), c);
   }
   return out;
 }
 
 Text AlternateColorText(TextView text, ColorRef first, ColorRef second) {
   if (OnlySpaces(text)) return Text();
-  const Text firstHex = ColorToHex(first);
-  const Text secondHex = ColorToHex(second);
   Text out = Reserved(text);
   bool useSecond = true;
   for (char16_t c : text) {
@@ -91,7 +94,7 @@ Text AlternateColorText(TextView text, ColorRef first, ColorRef second) {
       out.push_back(u' ');
       continue;
     }
-    AppendColored(out, useSecond ? secondHex : firstHex, c);
+    AppendColored(out, useSecond ? second : first, c);
     useSecond = !useSecond;
   }
   return out;
