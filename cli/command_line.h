@@ -1,0 +1,45 @@
+#pragma once
+// The command line of brindlewick-compose, parsed into what one run composes with.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "engine/color.h"
+#include "engine/style_options.h"
+#include "engine/text.h"
+
+namespace bw::cli {
+
+extern const char kUsage[];
+
+enum class OutputEncoding { Utf8, Windows1252 };
+
+struct ComposeCommand {
+  bool help = false;
+  StyleOptions style;
+  SendTarget target = SendTarget::Chat;
+  // Placeholders are filled in only when one of the three values was given; the ones
+  // left out then count as empty, as the main window's readers give for a missing window.
+  bool fillPlaceholders = false;
+  Text me, you, room;
+  OutputEncoding encoding = OutputEncoding::Utf8;
+  std::optional<std::string> text;  // TEXT as given (UTF-8); none reads standard input
+};
+
+struct ParseResult {
+  std::optional<ComposeCommand> command;
+  std::string error;  // set when command is empty: one line, no program name
+};
+
+// Parses the arguments after the program name. Options come before TEXT; "--" ends them,
+// so a TEXT that starts with "-" can follow it. "--help" wins over everything after it.
+// ParseCommandLine({"--bold", "--effect=waves", "hi"}) gives Bold, Waves and TEXT "hi".
+[[nodiscard]] ParseResult ParseCommandLine(std::span<const std::string_view> args);
+
+// "#RRGGBB" (hex, red first as in the markup) or a decimal ColorRef, 0 to 16777215;
+// nothing else: no sign, no spaces. ParseColor("#FF8000") == 0x0080FF
+[[nodiscard]] std::optional<ColorRef> ParseColor(std::string_view text);
+
+}  // namespace bw::cli

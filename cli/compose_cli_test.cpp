@@ -1,0 +1,123 @@
+// Runs the built brindlewick-compose binary as a user would, through the shell.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string Quote(const std::string& arg) {
+  std::string quoted = "'";
+  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+Outcome Compose(const std::vector<std::string>& args, const std::string& input = "") {
+  const std::string dir = ::testing::TempDir();
+  const std::string in = dir + "/compose_in", err = dir + "/compose_err";
+  std::ofstream(in, std::ios::binary) << input;
+  std::string command = Quote(BW_COMPOSE_BINARY);
+  for (const std::string& arg : args) command += " " + Quote(arg);
+  command += " <" + Quote(in) + " 2>" + Quote(err);
+  Outcome run;
+  FILE* pipe = popen(command.c_str(), "r");
+  char buffer[4096];
+  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  run.status = WEXITSTATUS(pclose(pipe));
+  std::ostringstream errText;
+  errText << std::ifstream(err).rdbuf();
+  run.err = errText.str();
+  return run;
+}
+
+TEST(ComposeCli, EachOptionReachesTheComposer) {
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+  } cases[] = {
+      {{"--bold", "--italic", "--underline", "--strikeout", "hi"}, "<S><U><I><B>hi</B></I></U></S>"},
+      {{"--hacker", "--backwards", "hello"}, "oLLeH"},
+      {{"--spaced", "a\xc2\xa0"}, "a \xc2\xa0"},
+      {{"--elite", "Hm"}, "|-|^^"},
+      {{"--effect=waves", "Hello"}, "<SUP>H</SUP>e<SUB>l</SUB>l<SUP>o</SUP><SUB></SUB>"},
+      {{"--effect=grow-shrink", "hi"}, "hi"},
+      {{"--effect=grow-shrink", "--target=im", "hi"},
+       "<FONT SIZE=4>h<FONT SIZE=3>i<FONT SIZE=2><FONT SIZE=1><FONT SIZE=2><FONT SIZE=3>"},
+      {{"--effect=fade", "ab"}, "<FONT COLOR=#FF0000>a</FONT><FONT COLOR=#0000FF>b</FONT>"},
+      {{"--effect=fade", "--fade-colors=#00ff00,0", "ab"},
+       "<FONT COLOR=#00FF00>a</FONT><FONT COLOR=#000000>b</FONT>"},
+      {{"--effect=alternate", "ab"}, "<FONT COLOR=#000000>a</FONT><FONT COLOR=#00FF00>b</FONT>"},
+      {{"--effect=alternate", "--alt-colors=#123456,16711680", "ab"},
+       "<FONT COLOR=#0000FF>a</FONT><FONT COLOR=#123456>b</FONT>"},
+      {{"--you=B\xc3\xa9n", "--backwards", "%me%<%YOU%"}, "n\xc3\xa9" "B<"},
+      {{"%me%"}, "%me%"},
+      {{"--encoding=windows-1252", "--elite", "TM \xc3\xa9"}, "\x99 \xe9"},
+      {{"--", "--bold"}, "--bold"},
+      {{"\xf0\x9f\x98\x80"}, "\xf0\x9f\x98\x80"},
+      {{"--backwards", "\xf0\x9f\x98\x80"}, "\xef\xbf\xbd\xef\xbf\xbd"}};
+  for (const auto& c : cases) {
+    const Outcome run = Compose(c.args);
+    EXPECT_EQ(run.status, 0) << c.args.back();
+    EXPECT_EQ(run.out, c.out + "\n") << c.args.back();
+    EXPECT_EQ(run.err, "");
+  }
+  const Outcome colored = Compose({"--effect=random", "a b"});
+  EXPECT_TRUE(std::regex_match(colored.out, std::regex("<FONT COLOR=#[0-9A-F]{6}>a</FONT> "
+                                                      "<FONT COLOR=#[0-9A-F]{6}>b</FONT>\n")))
+      << colored.out;
+  const Outcome help = Compose({"--bold", "--help", "--nonsense"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("usage: brindlewick-compose [options] [--] [TEXT]\n", 0), 0u);
+}
+
+TEST(ComposeCli, StandardInputLineByLineWithTheGeneratorRunningOn) {
+  const Outcome vars = Compose({"--me=Zed", "--bold"}, "hello\r\n%me% %room%\n\nlast");
+  EXPECT_EQ(vars.status, 0);
+  EXPECT_EQ(vars.out, "<B>hello</B>\n<B>Zed </B>\n<B></B>\n<B>last</B>\n");
+  // Draws 0.705..., 0.533..., 0.579... give k = 3, 2, 2: one draw per line, not a restart.
+  EXPECT_EQ(Compose({"--elite"}, "A\nA\nA\n").out, "\xc3\x84\n\xc3\x83\n\xc3\x83\n");
+  EXPECT_EQ(Compose({}, "").out, "");
+}
+
+TEST(ComposeCli, BadInputGivesOneMessageAndNoPartialLine) {
+  const struct {
+    std::vector<std::string> args;
+    std::string input, out, message;
+  } cases[] = {
+      {{"--frobnicate", "x"}, "", "", "unknown option '--frobnicate'"},
+      {{"--bold=yes", "x"}, "", "", "--bold takes no value"},
+      {{"--effect", "x"}, "", "", "--effect needs a value"},
+      {{"--effect=sparkle", "x"}, "", "", "bad value 'sparkle' for --effect"},
+      {{"--alt-colors=#12345,0", "x"}, "", "", "for --alt-colors"},
+      {{"--fade-colors=0,16777216", "x"}, "", "", "for --fade-colors"},
+      {{"--fade-colors=#GG0000,0", "x"}, "", "", "for --fade-colors"},
+      {{"--alt-colors=-1,0", "x"}, "", "", "for --alt-colors"},
+      {{"--target=fax", "x"}, "", "", "for --target"},
+      {{"--encoding=latin1", "x"}, "", "", "for --encoding"},
+      {{"a", "b"}, "", "", "more than one TEXT given"},
+      {{"--me=\xff"}, "", "", "invalid UTF-8 in --me at byte 1"},
+      {{"ok\xe2\x82"}, "", "", "TEXT: invalid UTF-8 at byte 3"},
+      {{"--bold"}, "ok\nb\xc3(d\nnever\n", "<B>ok</B>\n", "line 2: invalid UTF-8 at byte 2"},
+      {{"--encoding=windows-1252"}, "ok\n\xe4\xb8\xad\n", "ok\n", "line 2: U+4E2D has no byte in Windows-1252"},
+      {{"--encoding=windows-1252", "\xf0\x9f\x98\x80"}, "", "", "TEXT: U+D83D has no byte"}};
+  for (const auto& c : cases) {
+    const Outcome run = Compose(c.args, c.input);
+    EXPECT_NE(run.status, 0) << c.message;
+    EXPECT_EQ(run.out, c.out) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+  }
+}
+
+}  // namespace

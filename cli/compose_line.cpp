@@ -1,0 +1,52 @@
+#include "cli/compose_line.h"
+
+#include <cstdio>
+
+#include "engine/codepage1252.h"
+#include "engine/compose.h"
+#include "engine/message_vars.h"
+#include "engine/utf8.h"
+
+namespace bw::cli {
+
+namespace {
+
+// The values given on the command line, standing in for the AOL client's windows.
+class FixedContext : public MessageContext {
+ public:
+  explicit FixedContext(const ComposeCommand& command) : command_(command) {}
+  Text UserScreenName() override { return command_.me; }
+  Text ImPartner() override { return command_.you; }
+  Text RoomName() override { return command_.room; }
+
+ private:
+  const ComposeCommand& command_;
+};
+
+}  // namespace
+
+std::optional<std::string> ComposeLine(const ComposeCommand& command, std::string_view utf8,
+                                       std::string& error) {
+  std::size_t badIndex = 0;
+  std::optional<Text> text = DecodeUtf8(utf8, &badIndex);
+  if (!text) {
+    error = "invalid UTF-8 at byte " + std::to_string(badIndex + 1);
+    return std::nullopt;
+  }
+  if (command.fillPlaceholders) {
+    FixedContext context(command);
+    text = ReplaceVars(*text, context);
+  }
+  const Text markup = ComposeMessage(*text, command.style, command.target);
+  if (command.encoding == OutputEncoding::Utf8) return EncodeUtf8(markup);
+
+  std::optional<std::string> bytes = EncodeWindows1252(markup, &badIndex);
+  if (!bytes) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(markup[badIndex]));
+    error = std::string(code) + " has no byte in Windows-1252";
+  }
+  return bytes;
+}
+
+}  // namespace bw::cli
