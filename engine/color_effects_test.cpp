@@ -29,12 +29,6 @@ Text Markup(std::initializer_list<TextView> pieces) {
   return out;
 }
 
-TEST(ColorToHex, RedFirstTwoDigitsEach) {
-  EXPECT_EQ(ColorToHex(0x0080FF), u"#FF8000");
-  EXPECT_EQ(ColorToHex(0x0A0B0C), u"#0C0B0A");
-  EXPECT_EQ(ColorToHex(0xFFFFFF), u"#FFFFFF");
-}
-
 TEST(NextRandom, FixedStartGivesTheSameSequence) {
   for (int run = 0; run < 2; ++run) {
     ResetRandomForTesting();
@@ -45,19 +39,17 @@ TEST(NextRandom, FixedStartGivesTheSameSequence) {
 }
 
 TEST(FadeText, StepsTruncateTowardZeroAdvanceByPositionAndClamp) {
+  EXPECT_EQ(FadeText(u"\u00a0", 0x0A0B0C, 0), Markup({u"0C0B0A\u00a0"}));
   EXPECT_EQ(FadeText(u"abc", kRed, kBlue), Markup({u"FF0000a", u"80007Fb", u"0100FEc"}));
   // -255 over a divisor of 7 is -36 a step, so eight characters stop at 255 - 7 * 36 = 3.
   const Text eight = FadeText(u"abcdefgh", kRed, 0);
   EXPECT_TRUE(eight.starts_with(Markup({u"FF0000a", u"DB0000b"})));
   EXPECT_TRUE(eight.ends_with(Markup({u"030000h"})));
-  EXPECT_EQ(FadeText(u"x", kRed, kBlue), Markup({u"FF0000x"}));
   EXPECT_EQ(FadeText(u"aa", 0x123456, 0x123456), Markup({u"563412a", u"563412a"}));
   EXPECT_EQ(FadeText(u"a b", kRed, kBlue), Markup({u"FF0000a", u" ", u"0000FFb"}));
   // After a leading space "a" is already a step on, and "b" is held at blue by the clamp.
   EXPECT_EQ(FadeText(u" ab", kRed, kBlue), Markup({u" ", u"0000FFa", u"0000FFb"}));
-}
-
-TEST(FadeText, CountsNoBreakSpaceAndYieldsPerSpace) {
+  // U+00A0 counts as a character; each space is counted by a replacement, with a yield.
   testing::YieldCounter yields;
   EXPECT_EQ(FadeText(u"a\u00a0 b ", kRed, kBlue),
             Markup({u"FF0000a", u"80007F\u00a0", u" ", u"0100FEb", u" "}));
