@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -24,8 +25,9 @@ std::string Quote(const std::string& arg) {
 }
 
 Outcome Compose(const std::vector<std::string>& args, const std::string& input = "") {
-  const std::string dir = ::testing::TempDir();
-  const std::string in = dir + "/compose_in", err = dir + "/compose_err";
+  // Per process: ctest runs these tests side by side, and other build folders run them too.
+  const std::string base = ::testing::TempDir() + "/compose_" + std::to_string(getpid());
+  const std::string in = base + ".in", err = base + ".err";
   std::ofstream(in, std::ios::binary) << input;
   std::string command = Quote(BW_COMPOSE_BINARY);
   for (const std::string& arg : args) command += " " + Quote(arg);
@@ -40,6 +42,8 @@ Outcome Compose(const std::vector<std::string>& args, const std::string& input =
   std::ostringstream errText;
   errText << std::ifstream(err).rdbuf();
   run.err = errText.str();
+  std::remove(in.c_str());
+  std::remove(err.c_str());
   return run;
 }
 

@@ -17,12 +17,16 @@ namespace bw {
 [[nodiscard]] char16_t Windows1252ToChar(unsigned char byte);
 
 // The byte for a character, or nullopt when Windows-1252 has no such character.
+// CharToWindows1252(u'\u2122') == 0x99; CharToWindows1252(u'\u4e2d') == nullopt
 [[nodiscard]] std::optional<unsigned char> CharToWindows1252(char16_t c);
 
+// Every byte becomes one character; spaces, 0xA0 (no-break space) and markup pass as
+// themselves. DecodeWindows1252("\x99 <B>") == u"\u2122 <B>"
 [[nodiscard]] Text DecodeWindows1252(std::string_view bytes);
 
-// Nullopt when any character has no byte; `badIndex` (if given) then receives the
-// 0-based index of the first such character.
+// One byte per character. Nullopt when any character has no byte; `badIndex` (if given)
+// then receives the 0-based index of the first such character. A surrogate, paired or
+// not, has no byte. EncodeWindows1252(u"\u00e6 \u00a0") == "\xe6 \xa0"
 [[nodiscard]] std::optional<std::string> EncodeWindows1252(TextView text,
                                                            std::size_t* badIndex = nullptr);
 
