@@ -34,8 +34,25 @@ fi
 Xvfb ":$BW_DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 BW_XVFB_PID=$!
 export DISPLAY=":$BW_DISPLAY_NUM"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$BW_DISPLAY_NUM" ] && break; sleep 0.1; done
 trap bw_wine_stop EXIT
+# Ready once the lock names our server and its socket is there. Xvfb exits at once when
+# the display is taken, and the other server's socket must not be mistaken for ours.
+bw_xvfb_ready=
+for _ in $(seq 100); do
+  kill -0 "$BW_XVFB_PID" 2>/dev/null || break
+  bw_lock_pid=$(tr -d ' \n' < "/tmp/.X${BW_DISPLAY_NUM}-lock" 2>/dev/null)
+  if [ "$bw_lock_pid" = "$BW_XVFB_PID" ] && [ -e "/tmp/.X11-unix/X$BW_DISPLAY_NUM" ]; then
+    bw_xvfb_ready=1
+    break
+  fi
+  sleep 0.1
+done
+if [ -z "$bw_xvfb_ready" ]; then
+  echo "Xvfb could not start on :$BW_DISPLAY_NUM (display in use?)" >&2
+  kill "$BW_XVFB_PID" 2>/dev/null
+  BW_XVFB_PID=
+  return 1
+fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Creating Wine prefix in $WINEPREFIX (once)..." >&2
