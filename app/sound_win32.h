@@ -1,0 +1,21 @@
+#pragma once
+// PlayWave over winmm: the WAVE resources of the program's own module.
+
+#include <windows.h>
+
+#include "app/sound.h"
+
+namespace bw {
+
+class ResourceSounds final : public SoundPlayer {
+ public:
+  explicit ResourceSounds(HINSTANCE module) : module_(module) {}
+  // One PlaySoundA(name, module, flags | SND_RESOURCE | SND_NODEFAULT); its result is
+  // ignored: no device, a busy device or no such resource is silence.
+  void PlayWave(const char* name, WaveFlags flags) override;
+
+ private:
+  HINSTANCE module_;
+};
+
+}  // namespace bw
