@@ -1,0 +1,126 @@
+// main_probe: reads Brindlewick's main window from outside, for the end-to-end tests.
+// A console program; every line it prints ends in "\n" (Wine's console adds "\r").
+//
+//   main_probe window      OUTER_LEFT OUTER_TOP OUTER_W OUTER_H CLIENT_X CLIENT_Y
+//                          CLIENT_W CLIENT_H TOPMOST MINIMIZED (client origin on screen)
+//   main_probe controls    one line per child window in z-order (the keyboard order):
+//                          ID CLASS LEFT TOP WIDTH HEIGHT TABSTOP CHECKED TEXTHEX
+//                          (rectangles relative to the client area; TEXTHEX is the
+//                          window text's Windows-1252 bytes, "-" when empty)
+//   main_probe text ID     TEXTHEX of one control ("-" when empty)
+//   main_probe msgbox MS   waits up to MS milliseconds for the program's message box to
+//                          be visible and prints its text (plain), or "none"
+//   main_probe press-ok    presses OK in the program's message box
+//   main_probe close       asks the main window to close (WM_CLOSE) and returns at once
+// Exit code 2 when the main window is not there (msgbox and press-ok excepted).
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr char kBoxCaption[] = "Brindlewick for AOL 4.0";
+
+HWND MainWindow() { return FindWindowA("frmBrindlewick", nullptr); }
+
+// WM_GETTEXT across processes: the length the window announces, clamped.
+std::string TextOf(HWND window) {
+  LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+  if (length < 0) length = 0;
+  if (length > 65536) length = 65536;
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(std::strlen(text.c_str()));
+  return text;
+}
+
+std::string Hex(const std::string& bytes) {
+  if (bytes.empty()) return "-";
+  std::string out;
+  char digits[3];
+  for (unsigned char c : bytes) {
+    std::snprintf(digits, sizeof digits, "%02X", c);
+    out += digits;
+  }
+  return out;
+}
+
+int PrintWindow(HWND main) {
+  RECT outer{};
+  RECT client{};
+  GetWindowRect(main, &outer);
+  GetClientRect(main, &client);
+  POINT origin{0, 0};
+  ClientToScreen(main, &origin);
+  const LONG exStyle = GetWindowLongA(main, GWL_EXSTYLE);
+  std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %d %d\n", outer.left, outer.top,
+              outer.right - outer.left, outer.bottom - outer.top, origin.x, origin.y,
+              client.right, client.bottom, (exStyle & WS_EX_TOPMOST) ? 1 : 0,
+              IsIconic(main) ? 1 : 0);
+  return 0;
+}
+
+int PrintControls(HWND main) {
+  POINT origin{0, 0};
+  ClientToScreen(main, &origin);
+  for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    char className[64] = "";
+    GetClassNameA(child, className, sizeof className);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    const LRESULT checked = SendMessageA(child, BM_GETCHECK, 0, 0);
+    std::printf("%d %s %ld %ld %ld %ld %d %d %s\n", GetDlgCtrlID(child), className,
+                r.left - origin.x, r.top - origin.y, r.right - r.left, r.bottom - r.top,
+                (style & WS_TABSTOP) ? 1 : 0, checked == BST_CHECKED ? 1 : 0,
+                Hex(TextOf(child)).c_str());
+  }
+  return 0;
+}
+
+HWND VisibleMessageBox(DWORD waitMs) {
+  for (DWORD waited = 0;; waited += 20) {
+    const HWND box = FindWindowA("#32770", kBoxCaption);
+    if (box && IsWindowVisible(box)) return box;
+    if (waited >= waitMs) return nullptr;
+    Sleep(20);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "msgbox") {
+    const HWND box = VisibleMessageBox(argc > 2 ? static_cast<DWORD>(std::atoi(argv[2])) : 0);
+    std::printf("%s\n", box ? TextOf(GetDlgItem(box, 0xFFFF)).c_str() : "none");
+    return 0;
+  }
+  if (command == "press-ok") {
+    const HWND box = VisibleMessageBox(2000);
+    if (!box) return 1;
+    SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    return 0;
+  }
+  const HWND main = MainWindow();
+  if (!main) {
+    std::printf("no main window\n");
+    return 2;
+  }
+  if (command == "window") return PrintWindow(main);
+  if (command == "controls") return PrintControls(main);
+  if (command == "text" && argc > 2) {
+    std::printf("%s\n", Hex(TextOf(GetDlgItem(main, std::atoi(argv[2])))).c_str());
+    return 0;
+  }
+  if (command == "close") {
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: main_probe window|controls|text ID|msgbox MS|press-ok|close\n");
+  return 1;
+}
