@@ -40,7 +40,7 @@ trap bw_wine_stop EXIT
 bw_xvfb_ready=
 for _ in $(seq 100); do
   kill -0 "$BW_XVFB_PID" 2>/dev/null || break
-  bw_lock_pid=$(tr -d ' \n' < "/tmp/.X${BW_DISPLAY_NUM}-lock" 2>/dev/null)
+  bw_lock_pid=$(tr -d ' \n' 2>/dev/null < "/tmp/.X${BW_DISPLAY_NUM}-lock")
   if [ "$bw_lock_pid" = "$BW_XVFB_PID" ] && [ -e "/tmp/.X11-unix/X$BW_DISPLAY_NUM" ]; then
     bw_xvfb_ready=1
     break
