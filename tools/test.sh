@@ -11,4 +11,5 @@ ctest --preset debug --parallel "$(nproc)"
 
 cmake --preset mingw -DBRINDLEWICK_WERROR=ON >/dev/null
 cmake --build --preset mingw
+tools/check_exe.sh build/mingw/app/Brindlewick.exe
 e2e/run_all.sh build/mingw
