@@ -1,7 +1,7 @@
 #include "engine/color_effects.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstring>
 
 #include "engine/random.h"
 #include "engine/replace_text.h"
@@ -20,25 +20,30 @@ static_assert(kElement.size() == kElementSize && kElement[kColorAt] == u'#' &&
 
 bool OnlySpaces(TextView text) { return text.find_first_not_of(u' ') == TextView::npos; }
 
-Text Reserved(TextView text) {
-  Text out;
-  out.reserve(text.size() * kElementSize);
+// The loop the three effects share. `nextColor(i)` gives the color of the non-space
+// character at 0-based index i and is called for those characters only, left to right.
+// The output is sized exactly up front and each element is patched in place, since this
+// runs once per character of texts that may be hundreds of thousands long.
+template <typename NextColor>
+Text ColorEach(TextView text, NextColor nextColor) {
+  const auto spaces = static_cast<std::size_t>(std::count(text.begin(), text.end(), u' '));
+  Text out(spaces + kElementSize * (text.size() - spaces), u' ');
+  char16_t* at = out.data();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u' ') {
+      ++at;  // the buffer already holds the space
+      continue;
+    }
+    std::memcpy(at, kElement.data(), kElementSize * sizeof(char16_t));
+    WriteColorHex(nextColor(i), at + kColorAt);
+    at[kCharAt] = text[i];
+    at += kElementSize;
+  }
   return out;
 }
 
-// Patches the color and the character into one element and appends it whole: these
-// loops run once per character of texts that may be hundreds of thousands long.
-void AppendColored(Text& out, ColorRef color, char16_t c) {
-  char16_t element[kElementSize];
-  kElement.copy(element, kElementSize);
-  WriteColorHex(color, element + kColorAt);
-  element[kCharAt] = c;
-  out.append(element, kElementSize);
-}
-
-int RandomChannel() {
-  return std::clamp(static_cast<int>(std::floor(NextRandom() * 256)), 0, 255);
-}
+// Draws lie in [0, 1), so truncation is the whole part; the clamp guards scripted draws.
+int RandomChannel() { return std::clamp(static_cast<int>(NextRandom() * 256), 0, 255); }
 
 }  // namespace
 
@@ -52,52 +57,36 @@ Text FadeText(TextView text, ColorRef start, ColorRef end) {
                        static_cast<int>((GreenOf(end) - GreenOf(start)) / divisor),
                        static_cast<int>((BlueOf(end) - BlueOf(start)) / divisor)};
   int color[3] = {RedOf(start), GreenOf(start), BlueOf(start)};
-
-  Text out = Reserved(source);
-  for (std::size_t i = 0; i < source.size(); ++i) {
-    if (source[i] == u' ') {
-      out.push_back(u' ');
-      continue;
-    }
+  return ColorEach(source, [&](std::size_t i) {
     for (int ch = 0; ch < 3; ++ch) {
+      // The advance is skipped by position: only the character at position 1 keeps the
+      // start color, so a text that begins with a space starts one step on.
       if (i != 0) color[ch] += step[ch];
       color[ch] = std::clamp(color[ch], 0, 255);
     }
-    AppendColored(out, MakeColorRef(color[0], color[1], color[2]), source[i]);
-  }
-  return out;
+    return MakeColorRef(color[0], color[1], color[2]);
+  });
 }
 
 Text RandomColorText(TextView text) {
   if (OnlySpaces(text)) return Text();
   ReseedRandomFromClock();
-  Text out = Reserved(text);
-  for (char16_t c : text) {
-    if (c == u' ') {
-      out.push_back(u' ');
-      continue;
-    }
+  return ColorEach(text, [](std::size_t) {
     const int red = RandomChannel();
     const int green = RandomChannel();
     const int blue = RandomChannel();
-    AppendColored(out, MakeColorRef(red, green, blue), c);
-  }
-  return out;
+    return MakeColorRef(red, green, blue);
+  });
 }
 
 Text AlternateColorText(TextView text, ColorRef first, ColorRef second) {
   if (OnlySpaces(text)) return Text();
-  Text out = Reserved(text);
   bool useSecond = true;
-  for (char16_t c : text) {
-    if (c == u' ') {
-      out.push_back(u' ');
-      continue;
-    }
-    AppendColored(out, useSecond ? second : first, c);
+  return ColorEach(text, [&](std::size_t) {
+    const ColorRef color = useSecond ? second : first;
     useSecond = !useSecond;
-  }
-  return out;
+    return color;
+  });
 }
 
 }  // namespace bw

@@ -50,6 +50,9 @@ Text ComposeMessage(TextView text, const StyleOptions& options, SendTarget targe
                       {options.Italic, u"<I>", u"</I>"},
                       {options.Underline, u"<U>", u"</U>"},
                       {options.Strikeout, u"<S>", u"</S>"}};
+  if (!options.Bold && !options.Italic && !options.Underline && !options.Strikeout) {
+    return result;
+  }
   Text wrapped;
   wrapped.reserve(result.size() + 28);
   for (auto tag = std::rbegin(tags); tag != std::rend(tags); ++tag) {

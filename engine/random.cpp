@@ -9,7 +9,7 @@ namespace bw {
 namespace {
 constexpr std::uint32_t kStart = 0x50000;
 constexpr std::uint32_t kMask = 0xFFFFFF;  // 24 bits of state
-constexpr double kRange = 16777216.0;      // 2^24
+constexpr double kScale = 1.0 / 16777216.0;  // 2^-24, exact
 
 std::uint32_t state = kStart;
 RandomSource scripted;
@@ -19,7 +19,7 @@ double NextRandom() {
   if (scripted) return scripted();
   // Unsigned 32-bit wrap-around keeps the low 24 bits exact, which is all the state holds.
   state = (state * 0x43FD43FDu + 0xC39EC3u) & kMask;
-  return static_cast<double>(state) / kRange;
+  return static_cast<double>(state) * kScale;
 }
 
 void ReseedRandomFromClock() {
