@@ -55,6 +55,60 @@ std::optional<EffectMode> ParseEffect(std::string_view value) {
 
 std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
 
+// Sets what one "--name" or "--name=value" argument asks for; gives the error, or "".
+std::string ApplyOption(std::string_view arg, ComposeCommand& command) {
+  StyleOptions& style = command.style;
+  const auto equals = arg.find('=');
+  const std::string option(arg.substr(0, equals));
+  const bool hasValue = equals != std::string_view::npos;
+  const std::string_view value = hasValue ? arg.substr(equals + 1) : std::string_view();
+
+  const std::pair<std::string_view, bool*> flags[] = {
+      {"--bold", &style.Bold},           {"--italic", &style.Italic},
+      {"--underline", &style.Underline}, {"--strikeout", &style.Strikeout},
+      {"--hacker", &style.Hacker},       {"--elite", &style.Elite},
+      {"--spaced", &style.Spaced},       {"--backwards", &style.Backwards}};
+  for (const auto& [name, field] : flags) {
+    if (option != name) continue;
+    if (hasValue) return "option " + option + " takes no value";
+    *field = true;
+    return "";
+  }
+  constexpr std::string_view kValued[] = {"--effect", "--alt-colors", "--fade-colors",
+                                          "--target", "--me",         "--you",
+                                          "--room",   "--encoding"};
+  if (std::find(std::begin(kValued), std::end(kValued), option) == std::end(kValued)) {
+    return "unknown option " + Quoted(arg);
+  }
+  if (!hasValue) return "option " + option + " needs a value: " + option + "=...";
+
+  const std::string bad = "bad value " + Quoted(value) + " for " + option;
+  if (option == "--effect") {
+    const auto effect = ParseEffect(value);
+    if (!effect) return bad + " (none, waves, grow-shrink, fade, alternate or random)";
+    style.Effect = *effect;
+  } else if (option == "--alt-colors" || option == "--fade-colors") {
+    const bool alt = option == "--alt-colors";
+    if (!ParseColorPair(value, alt ? style.AltColor1 : style.FadeColor1,
+                        alt ? style.AltColor2 : style.FadeColor2)) {
+      return bad + " (two colors C1,C2, each #RRGGBB or 0 to 16777215)";
+    }
+  } else if (option == "--target") {
+    if (value != "chat" && value != "im") return bad + " (chat or im)";
+    command.target = value == "im" ? SendTarget::IM : SendTarget::Chat;
+  } else if (option == "--encoding") {
+    if (value != "utf-8" && value != "windows-1252") return bad + " (utf-8 or windows-1252)";
+    command.encoding = value == "utf-8" ? OutputEncoding::Utf8 : OutputEncoding::Windows1252;
+  } else {
+    std::size_t badByte = 0;
+    const auto decoded = DecodeUtf8(value, &badByte);
+    if (!decoded) return "invalid UTF-8 in " + option + " at byte " + std::to_string(badByte + 1);
+    (option == "--me" ? command.me : option == "--you" ? command.you : command.room) = *decoded;
+    command.fillPlaceholders = true;
+  }
+  return "";
+}
+
 }  // namespace
 
 std::optional<ColorRef> ParseColor(std::string_view text) {
@@ -78,79 +132,21 @@ std::optional<ColorRef> ParseColor(std::string_view text) {
 
 ParseResult ParseCommandLine(std::span<const std::string_view> args) {
   ComposeCommand command;
-  StyleOptions& style = command.style;
-  const std::pair<std::string_view, bool*> flags[] = {
-      {"--bold", &style.Bold},           {"--italic", &style.Italic},
-      {"--underline", &style.Underline}, {"--strikeout", &style.Strikeout},
-      {"--hacker", &style.Hacker},       {"--elite", &style.Elite},
-      {"--spaced", &style.Spaced},       {"--backwards", &style.Backwards}};
   const auto fail = [](std::string message) {
     return ParseResult{std::nullopt, std::move(message)};
   };
-
   bool optionsEnded = false;
   for (const std::string_view arg : args) {
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
       if (command.text) return fail("more than one TEXT given; quote it as one argument");
       command.text = std::string(arg);
-      continue;
-    }
-    if (arg == "--") {
+    } else if (arg == "--") {
       optionsEnded = true;
-      continue;
-    }
-    if (arg == "--help") {
+    } else if (arg == "--help") {
       command.help = true;
       return ParseResult{std::move(command), {}};
-    }
-    const auto equals = arg.find('=');
-    const std::string_view name = arg.substr(0, equals);
-    const bool hasValue = equals != std::string_view::npos;
-    const std::string_view value = hasValue ? arg.substr(equals + 1) : std::string_view();
-
-    bool known = false;
-    for (const auto& [flagName, field] : flags) {
-      if (name != flagName) continue;
-      if (hasValue) return fail("option " + std::string(name) + " takes no value");
-      *field = known = true;
-    }
-    if (known) continue;
-
-    constexpr std::string_view kValued[] = {"--effect", "--alt-colors", "--fade-colors",
-                                            "--target", "--me",         "--you",
-                                            "--room",   "--encoding"};
-    if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued)) {
-      return fail("unknown option " + Quoted(arg));
-    }
-    const std::string option(name);
-    if (!hasValue) return fail("option " + option + " needs a value: " + option + "=...");
-    const std::string bad = "bad value " + Quoted(value) + " for " + option;
-    if (name == "--effect") {
-      const auto effect = ParseEffect(value);
-      if (!effect) return fail(bad + " (none, waves, grow-shrink, fade, alternate or random)");
-      style.Effect = *effect;
-    } else if (name == "--alt-colors" || name == "--fade-colors") {
-      const bool alt = name == "--alt-colors";
-      if (!ParseColorPair(value, alt ? style.AltColor1 : style.FadeColor1,
-                          alt ? style.AltColor2 : style.FadeColor2)) {
-        return fail(bad + " (two colors C1,C2, each #RRGGBB or 0 to 16777215)");
-      }
-    } else if (name == "--target") {
-      if (value != "chat" && value != "im") return fail(bad + " (chat or im)");
-      command.target = value == "im" ? SendTarget::IM : SendTarget::Chat;
-    } else if (name == "--encoding") {
-      if (value != "utf-8" && value != "windows-1252") {
-        return fail(bad + " (utf-8 or windows-1252)");
-      }
-      command.encoding = value == "utf-8" ? OutputEncoding::Utf8 : OutputEncoding::Windows1252;
-    } else {
-      std::size_t badByte = 0;
-      const auto decoded = DecodeUtf8(value, &badByte);
-      if (!decoded) {
-        return fail("invalid UTF-8 in " + option + " at byte " + std::to_string(badByte + 1));
-      }
-      (name == "--me" ? command.me : name == "--you" ? command.you : command.room) = *decoded;
-      command.fillPlaceholders = true;
+    } else if (std::string error = ApplyOption(arg, command); !error.empty()) {
+      return fail(std::move(error));
     }
   }
   return ParseResult{std::move(command), {}};

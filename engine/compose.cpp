@@ -18,7 +18,9 @@ Text ApplyEffect(Text text, const StyleOptions& options, SendTarget target) {
     case EffectMode::Waves:
       return WavesText(text);
     case EffectMode::GrowShrink:
-      return target == SendTarget::IM ? GrowShrinkText(text) : text;
+      // The option is "Grow and Shrink (IM Only)": a chat line goes without it.
+      if (target == SendTarget::IM) return GrowShrinkText(text);
+      break;
     case EffectMode::Random:
       return RandomColorText(text);
     case EffectMode::Alternate:
@@ -39,8 +41,11 @@ Text ComposeMessage(TextView text, const StyleOptions& options, SendTarget targe
   if (options.Backwards) result = ReverseText(result);
   result = ApplyEffect(std::move(result), options, target);
 
-  // Tags listed innermost first; the opening tags go on in the reverse order, and the
-  // message is copied once.
+  if (!options.Bold && !options.Italic && !options.Underline && !options.Strikeout) {
+    return result;
+  }
+  // Tags listed innermost first; the opening tags go on in the reverse order, so the
+  // effect's markup, which may be long, is copied once.
   struct Tag {
     bool on;
     TextView open;
@@ -50,9 +55,6 @@ Text ComposeMessage(TextView text, const StyleOptions& options, SendTarget targe
                       {options.Italic, u"<I>", u"</I>"},
                       {options.Underline, u"<U>", u"</U>"},
                       {options.Strikeout, u"<S>", u"</S>"}};
-  if (!options.Bold && !options.Italic && !options.Underline && !options.Strikeout) {
-    return result;
-  }
   Text wrapped;
   wrapped.reserve(result.size() + 28);
   for (auto tag = std::rbegin(tags); tag != std::rend(tags); ++tag) {
