@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -24,27 +25,23 @@ std::string Quote(const std::string& arg) {
   return quoted + "'";
 }
 
+std::string Slurp(const std::string& path) {
+  std::ostringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  std::remove(path.c_str());
+  return text.str();
+}
+
 Outcome Compose(const std::vector<std::string>& args, const std::string& input = "") {
   // Per process: ctest runs these tests side by side, and other build folders run them too.
   const std::string base = ::testing::TempDir() + "/compose_" + std::to_string(getpid());
-  const std::string in = base + ".in", err = base + ".err";
-  std::ofstream(in, std::ios::binary) << input;
+  std::ofstream(base + ".in", std::ios::binary) << input;
   std::string command = Quote(BW_COMPOSE_BINARY);
   for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " <" + Quote(in) + " 2>" + Quote(err);
-  Outcome run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    run.out.append(buffer, n);
-  }
-  run.status = WEXITSTATUS(pclose(pipe));
-  std::ostringstream errText;
-  errText << std::ifstream(err).rdbuf();
-  run.err = errText.str();
-  std::remove(in.c_str());
-  std::remove(err.c_str());
-  return run;
+  command += " <" + Quote(base + ".in") + " >" + Quote(base + ".out") + " 2>" + Quote(base + ".err");
+  const int status = std::system(command.c_str());
+  std::remove((base + ".in").c_str());
+  return {WEXITSTATUS(status), Slurp(base + ".out"), Slurp(base + ".err")};
 }
 
 TEST(ComposeCli, EachOptionReachesTheComposer) {
