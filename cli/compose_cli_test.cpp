@@ -38,7 +38,8 @@ Outcome Compose(const std::vector<std::string>& args, const std::string& input =
   std::ofstream(base + ".in", std::ios::binary) << input;
   std::string command = Quote(BW_COMPOSE_BINARY);
   for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " <" + Quote(base + ".in") + " >" + Quote(base + ".out") + " 2>" + Quote(base + ".err");
+  command += " <" + Quote(base + ".in") + " >" + Quote(base + ".out");
+  command += " 2>" + Quote(base + ".err");
   const int status = std::system(command.c_str());
   std::remove((base + ".in").c_str());
   return {WEXITSTATUS(status), Slurp(base + ".out"), Slurp(base + ".err")};

@@ -20,8 +20,11 @@ constexpr ColorRef kBlue = 0xFF0000;
 Text Markup(std::initializer_list<TextView> pieces) {
   Text out;
   for (TextView p : pieces) {
-    out += p == u" " ? Text(p)
-                     : u"<FONT COLOR=#" + Text(p.substr(0, 6)) + u">" + Text(p.substr(6)) + u"</FONT>";
+    if (p == u" ") {
+      out += p;
+      continue;
+    }
+    out += u"<FONT COLOR=#" + Text(p.substr(0, 6)) + u">" + Text(p.substr(6)) + u"</FONT>";
   }
   return out;
 }
