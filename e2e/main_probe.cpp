@@ -2,15 +2,18 @@
 // A console program; every line it prints ends in "\n" (Wine's console adds "\r").
 //
 //   main_probe window      OUTER_LEFT OUTER_TOP OUTER_W OUTER_H CLIENT_X CLIENT_Y
-//                          CLIENT_W CLIENT_H TOPMOST MINIMIZED (client origin on screen)
+//                          CLIENT_W CLIENT_H TOPMOST MINIMIZED VISIBLE (client origin on
+//                          the screen; the flags 1 or 0)
 //   main_probe controls    one line per child window in z-order (the keyboard order):
 //                          ID CLASS LEFT TOP WIDTH HEIGHT TABSTOP CHECKED TEXTHEX
 //                          (rectangles relative to the client area; TEXTHEX is the
 //                          window text's Windows-1252 bytes, "-" when empty)
 //   main_probe text ID     TEXTHEX of one control ("-" when empty)
+//   main_probe focus       the ID of the control that has the keyboard focus (0: none)
 //   main_probe msgbox MS   waits up to MS milliseconds for the program's message box to
 //                          be visible and prints its text (plain), or "none"
 //   main_probe press-ok    presses OK in the program's message box
+//   main_probe zorder      the visible top-level windows, topmost first: TOPMOST CAPTION
 //   main_probe close       asks the main window to close (WM_CLOSE) and returns at once
 // Exit code 2 when the main window is not there (msgbox and press-ok excepted).
 
@@ -57,10 +60,10 @@ int PrintWindow(HWND main) {
   POINT origin{0, 0};
   ClientToScreen(main, &origin);
   const LONG exStyle = GetWindowLongA(main, GWL_EXSTYLE);
-  std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %d %d\n", outer.left, outer.top,
+  std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %d %d %d\n", outer.left, outer.top,
               outer.right - outer.left, outer.bottom - outer.top, origin.x, origin.y,
               client.right, client.bottom, (exStyle & WS_EX_TOPMOST) ? 1 : 0,
-              IsIconic(main) ? 1 : 0);
+              IsIconic(main) ? 1 : 0, IsWindowVisible(main) ? 1 : 0);
   return 0;
 }
 
@@ -106,6 +109,15 @@ int main(int argc, char** argv) {
     SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     return 0;
   }
+  if (command == "zorder") {
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+      if (!IsWindowVisible(w)) continue;
+      char caption[128] = "";
+      GetWindowTextA(w, caption, sizeof caption);
+      std::printf("%d %s\n", (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0, caption);
+    }
+    return 0;
+  }
   const HWND main = MainWindow();
   if (!main) {
     std::printf("no main window\n");
@@ -117,10 +129,17 @@ int main(int argc, char** argv) {
     std::printf("%s\n", Hex(TextOf(GetDlgItem(main, std::atoi(argv[2])))).c_str());
     return 0;
   }
+  if (command == "focus") {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    std::printf("%d\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0);
+    return 0;
+  }
   if (command == "close") {
     PostMessageA(main, WM_CLOSE, 0, 0);
     return 0;
   }
-  std::fprintf(stderr, "usage: main_probe window|controls|text ID|msgbox MS|press-ok|close\n");
+  std::fprintf(stderr, "usage: main_probe window|controls|text ID|focus|zorder|msgbox MS|press-ok|close\n");
   return 1;
 }
