@@ -13,6 +13,8 @@
 //   main_probe msgbox MS   waits up to MS milliseconds for the program's message box to
 //                          be visible and prints its text (plain), or "none"
 //   main_probe press-ok    presses OK in the program's message box
+//   main_probe splash      the splash screen's place on the screen, LEFT TOP WIDTH HEIGHT
+//                          VISIBLE, or "none"
 //   main_probe zorder      the visible top-level windows, topmost first: TOPMOST CAPTION
 //   main_probe close       asks the main window to close (WM_CLOSE) and returns at once
 // Exit code 2 when the main window is not there (msgbox and press-ok excepted).
@@ -109,6 +111,17 @@ int main(int argc, char** argv) {
     SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     return 0;
   }
+  if (command == "splash") {
+    const HWND splash = FindWindowA("BrindlewickSplash", nullptr);
+    RECT r{};
+    if (!splash || !GetWindowRect(splash, &r)) {
+      std::printf("none\n");
+      return 0;
+    }
+    std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top,
+                IsWindowVisible(splash) ? 1 : 0);
+    return 0;
+  }
   if (command == "zorder") {
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
       if (!IsWindowVisible(w)) continue;
@@ -140,6 +153,8 @@ int main(int argc, char** argv) {
     PostMessageA(main, WM_CLOSE, 0, 0);
     return 0;
   }
-  std::fprintf(stderr, "usage: main_probe window|controls|text ID|focus|zorder|msgbox MS|press-ok|close\n");
+  std::fprintf(stderr,
+               "usage: main_probe window|controls|text ID|focus|splash|zorder|msgbox MS|"
+               "press-ok|close\n");
   return 1;
 }

@@ -7,7 +7,6 @@
 set -uo pipefail
 bw_exe=$BW_BUILD/app/Brindlewick.exe
 room_exe=$BW_BUILD/practice/PracticeRoom.exe
-probe_exe=$BW_BUILD/e2e/main_probe.exe
 work=$(mktemp -d "${TMPDIR:-/tmp}/bw-main.XXXXXX")
 log=$work/room.log
 settings='HKCU\Software\VB and VBA Program Settings\ZornaVelde\Brindlewick for AOL 4.0'
@@ -25,11 +24,12 @@ stop_pid() {
 }
 trap 'stop_pid "$bw_pid"; stop_pid "$room_pid"; rm -rf "$work"' EXIT
 
-for tool in "$bw_exe" "$room_exe" "$probe_exe"; do
+for tool in "$bw_exe" "$room_exe" "$BW_BUILD/e2e/main_probe.exe"; do
   [ -x "$tool" ] || { echo "missing $tool (build it first)"; exit 1; }
 done
 
-probe() { wine "$probe_exe" "$@" | tr -d '\r'; }
+. "$(dirname "$0")/main_drive.sh"
+probe() { bw_probe "$@"; }
 hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n' | tr a-f A-F; }
 lines() { wc -l < "$log"; }
 since() { tail -n +"$(($1 + 1))" "$log" | paste -sd '|'; }
@@ -65,47 +65,18 @@ wait_for_lines() {  # MARK COUNT
   done
 }
 
-# Starts Brindlewick and waits until its window is loaded and shown; remembers the client area's
-# place on the screen and the controls' rectangles for clicking.
-start_bw() {
-  wine "$bw_exe" &
-  bw_pid=$!
-  for _ in $(seq 100); do
-    window=$(probe window) && [ "$(awk '{ print $11 }' <<<"$window")" = 1 ] && break
-    sleep 0.1
-  done
-  read -r _ _ _ _ client_x client_y _ <<<"$window"
-  controls=$(probe controls)
-}
-
-wait_closed() {
-  for _ in $(seq 100); do
-    probe window >/dev/null || break
-    sleep 0.1
-  done
-  wait "$bw_pid" 2>/dev/null
-  bw_pid=
-}
-
-click() {  # click ID: a left click in the middle of the control
-  local left top width height
-  read -r left top width height < <(awk -v id="$1" '$1 == id { print $3, $4, $5, $6 }' <<<"$controls")
-  xdotool mousemove $((client_x + left + width / 2)) $((client_y + top + height / 2)) click 1
-  sleep 0.15
-}
-
 outer_height() { probe window | awk '{ print $4 }'; }
 
 # --- First run: no settings yet. The window opens centered on the 1024 x 768 screen,
 # topmost, at its layout size, and announces itself in the room.
 wine reg delete "$settings" /f >/dev/null 2>&1
 start_room
-start_bw
+bw_start || { echo "the main window did not show"; exit 1; }
 wait_for_lines 1 2
 check "opening line 1: bold, faded from blue" yes "$(starts "$(line 2)" "chat $(hex '<B><FONT COLOR=#0000FF><')")"
 check "opening line 2: bold green waves" yes "$(starts "$(line 3)" "chat $(hex '<B><FONT COLOR=#339933>')")"
 check "outer place and size, client size, topmost, not minimized" \
-  "325 227 375 314 369 289 1 0" "$(awk '{ print $1, $2, $3, $4, $7, $8, $9, $10 }' <<<"$window")"
+  "325 227 375 314 369 289 1 0" "$(awk '{ print $1, $2, $3, $4, $7, $8, $9, $10 }' <<<"$bw_window")"
 
 # --- The layout table: place, size and caption of every control (client coordinates),
 # which options and check boxes start checked, and the keyboard order.
@@ -146,13 +117,13 @@ expected_layout=$(cat <<EOF
 133 BrindlewickDrawBox 209 91 160 75 -
 EOF
 )
-actual_layout=$(awk '{ print $1, $2, $3, $4, $5, $6, $9 }' <<<"$controls" | sort -n)
+actual_layout=$(awk '{ print $1, $2, $3, $4, $5, $6, $9 }' <<<"$bw_controls" | sort -n)
 while read -r id rest; do
   check "control $id: class, place, size, caption" "$id $rest" "$(grep "^$id " <<<"$actual_layout")"
 done <<<"$expected_layout"
-check "only No Effect starts checked" "$optNoEffect" "$(awk '$8 == 1 { print $1 }' <<<"$controls" | paste -sd ' ')"
+check "only No Effect starts checked" "$optNoEffect" "$(awk '$8 == 1 { print $1 }' <<<"$bw_controls" | paste -sd ' ')"
 
-click $txtSend
+bw_click $txtSend
 keyboard_order=""
 for _ in $(seq 14); do
   keyboard_order+="$(probe focus) "
@@ -164,36 +135,36 @@ check "Tab visits the text box, the buttons, the selected option, the check boxe
 # --- Sending: a styled line to the room, placeholders filled before the transforms; the
 # box empties and Enter never sends.
 mark=$(lines)
-click $txtSend
+bw_click $txtSend
 xdotool type --delay 30 'hi %me%'
 xdotool key Return
-click $chkBold
-click $chkBackwards
-click $cmdSendChat
+bw_click $chkBold
+bw_click $chkBackwards
+bw_click $cmdSendChat
 wait_for_lines "$mark" 1
 check "To Chat: bold, backwards, %me% filled in first" "chat $(hex '<B>edleVanroZ ih</B>')" "$(since "$mark")"
 check "the box is emptied after a send" "-" "$(probe text $txtSend)"
-click $chkBold
-click $chkBackwards
+bw_click $chkBold
+bw_click $chkBackwards
 
-click $optGrowShrink
-click $txtSend
+bw_click $optGrowShrink
+bw_click $txtSend
 xdotool type --delay 30 'hey'
 mark=$(lines)
-click $cmdSendIM
+bw_click $cmdSendIM
 wait_for_lines "$mark" 1
 check "To IM with Grow and Shrink: font sizes" "im yes" \
   "$(since "$mark" | sed -n "s/^\(im\) .*$(hex 'SIZE').*/\1 yes/p")"
-click $txtSend
+bw_click $txtSend
 xdotool type --delay 30 'hey'
 mark=$(lines)
-click $cmdSendChat
+bw_click $cmdSendChat
 wait_for_lines "$mark" 1
 check "To Chat with Grow and Shrink: no font sizes" "chat $(hex hey)" "$(since "$mark")"
-click $optNoEffect
+bw_click $optNoEffect
 
 # --- Up arrow brings back the last line sent, replacing what was typed.
-click $txtSend
+bw_click $txtSend
 xdotool type --delay 30 'typed'
 xdotool key Up
 check "Up recalls the last line" "$(hex hey)" "$(probe text $txtSend)"
@@ -201,21 +172,21 @@ check "Up recalls the last line" "$(hex hey)" "$(probe text $txtSend)"
 # --- An empty box: the message box, dismissed with Enter as a person would.
 xdotool key ctrl+Home shift+End BackSpace
 mark=$(lines)
-click $cmdSendChat
+bw_click $cmdSendChat
 check "empty box: message" "There is no text to send." "$(probe msgbox 3000)"
 xdotool key Return
 check "the message box is gone after Enter" "none" "$(probe msgbox 0)"
 check "nothing was sent" "" "$(since "$mark")"
 
 # --- Rolling up and down, then closing rolled up: the end lines and the eight settings.
-click $cmdRoll
+bw_click $cmdRoll
 check "rolled up: 60 pixels (900 twips), caption D" "60 $(hex D)" "$(outer_height) $(probe text $cmdRoll)"
-click $cmdRoll
+bw_click $cmdRoll
 check "rolled down: 314 pixels (4710 twips), caption U" "314 $(hex U)" "$(outer_height) $(probe text $cmdRoll)"
-click $cmdRoll
+bw_click $cmdRoll
 mark=$(lines)
 xdotool key alt+F4
-wait_closed
+bw_wait_closed
 wait_for_lines "$mark" 2
 check "closing line 1: bold, faded from red" yes \
   "$(starts "$(line $((mark + 1)))" "chat $(hex '<B><FONT COLOR=#FF0000><')")"
@@ -233,26 +204,26 @@ stop_pid "$room_pid"
 start_room --no-chat --no-im
 mark=$(lines)
 wine reg add "$settings" /v LastSend /d 'from before' /f >/dev/null 2>&1
-start_bw
+bw_start || { echo "the main window did not show"; exit 1; }
 check "restart: same place, rolled up, caption D, topmost" "325 227 60 1 $(hex D)" \
-  "$(awk '{ print $1, $2, $4, $9 }' <<<"$window") $(probe text $cmdRoll)"
+  "$(awk '{ print $1, $2, $4, $9 }' <<<"$bw_window") $(probe text $cmdRoll)"
 check "above the room in the window order" "1 Brindlewick for AOL 4.0 by ZornaVelde" \
   "$(probe zorder | grep -m1 Brindlewick)"
-click $txtSend
+bw_click $txtSend
 xdotool key Up
 check "Up recalls the stored line" "$(hex 'from before')" "$(probe text $txtSend)"
-click $cmdRoll
+bw_click $cmdRoll
 
 # --- The two other message boxes, dismissed with their OK button; closing sends nothing.
-click $cmdSendChat
+bw_click $cmdSendChat
 check "no chat room: message" "You aren't in chat." "$(probe msgbox 3000)"
 probe press-ok
-click $cmdSendIM
+bw_click $cmdSendIM
 check "no IM window: message" "You don't have any IM windows open." "$(probe msgbox 3000)"
 probe press-ok
 check "the box keeps its text after a refusal" "$(hex 'from before')" "$(probe text $txtSend)"
 probe close
-wait_closed
+bw_wait_closed
 check "with no room, opening and closing send nothing" "" "$(since "$mark")"
 check "settings written again at close" "4710 from before" "$(setting Height) $(setting LastSend)"
 
