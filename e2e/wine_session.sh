@@ -27,31 +27,37 @@ bw_wine_stop() {
   BW_XVFB_PID=
 }
 
-# BW_DISPLAY_NUM picks the display number; otherwise the first free one from :90 is used.
-if [ -z "${BW_DISPLAY_NUM:-}" ]; then
-  BW_DISPLAY_NUM=$(bw_free_display) || { echo "no free X display" >&2; return 1; }
-fi
-Xvfb ":$BW_DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-BW_XVFB_PID=$!
-export DISPLAY=":$BW_DISPLAY_NUM"
-trap bw_wine_stop EXIT
-# Ready once the lock names our server and its socket is there. Xvfb exits at once when
-# the display is taken, and the other server's socket must not be mistaken for ours.
-bw_xvfb_ready=
-for _ in $(seq 100); do
-  kill -0 "$BW_XVFB_PID" 2>/dev/null || break
-  bw_lock_pid=$(tr -d ' \n' 2>/dev/null < "/tmp/.X${BW_DISPLAY_NUM}-lock")
-  if [ "$bw_lock_pid" = "$BW_XVFB_PID" ] && [ -e "/tmp/.X11-unix/X$BW_DISPLAY_NUM" ]; then
-    bw_xvfb_ready=1
-    break
+# BW_USE_DISPLAY=1 keeps the caller's own $DISPLAY (a person's screen) and starts no Xvfb.
+if [ -n "${BW_USE_DISPLAY:-}" ]; then
+  : "${DISPLAY:?BW_USE_DISPLAY needs DISPLAY}"
+  trap bw_wine_stop EXIT
+else
+  # BW_DISPLAY_NUM picks the display number; otherwise the first free one from :90 is used.
+  if [ -z "${BW_DISPLAY_NUM:-}" ]; then
+    BW_DISPLAY_NUM=$(bw_free_display) || { echo "no free X display" >&2; return 1; }
   fi
-  sleep 0.1
-done
-if [ -z "$bw_xvfb_ready" ]; then
-  echo "Xvfb could not start on :$BW_DISPLAY_NUM (display in use?)" >&2
-  kill "$BW_XVFB_PID" 2>/dev/null
-  BW_XVFB_PID=
-  return 1
+  Xvfb ":$BW_DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  BW_XVFB_PID=$!
+  export DISPLAY=":$BW_DISPLAY_NUM"
+  trap bw_wine_stop EXIT
+  # Ready once the lock names our server and its socket is there. Xvfb exits at once when
+  # the display is taken, and the other server's socket must not be mistaken for ours.
+  bw_xvfb_ready=
+  for _ in $(seq 100); do
+    kill -0 "$BW_XVFB_PID" 2>/dev/null || break
+    bw_lock_pid=$(tr -d ' \n' 2>/dev/null < "/tmp/.X${BW_DISPLAY_NUM}-lock")
+    if [ "$bw_lock_pid" = "$BW_XVFB_PID" ] && [ -e "/tmp/.X11-unix/X$BW_DISPLAY_NUM" ]; then
+      bw_xvfb_ready=1
+      break
+    fi
+    sleep 0.1
+  done
+  if [ -z "$bw_xvfb_ready" ]; then
+    echo "Xvfb could not start on :$BW_DISPLAY_NUM (display in use?)" >&2
+    kill "$BW_XVFB_PID" 2>/dev/null
+    BW_XVFB_PID=
+    return 1
+  fi
 fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
