@@ -14,7 +14,9 @@ struct Channels {
   int red, green, blue;
 };
 
-Channels Split(ColorRef v) { return {RedOf(v), GreenOf(v), BlueOf(v)}; }
+Channels Split(ColorRef v) {
+  return {RedOf(v), GreenOf(v), BlueOf(v)};
+}
 
 }  // namespace
 

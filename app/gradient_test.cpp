@@ -1,10 +1,10 @@
 #include "app/gradient.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace bw {
 namespace {

@@ -1,9 +1,9 @@
 #include "app/splash.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace bw {
 namespace {

@@ -11,7 +11,9 @@ constexpr int kHoldRow = 25;
 constexpr int kHoldTicks = 50;
 
 // nearbyint rounds halves to the even neighbour in the default rounding mode.
-int RoundedHeight(double height) { return static_cast<int>(std::nearbyint(height)); }
+int RoundedHeight(double height) {
+  return static_cast<int>(std::nearbyint(height));
+}
 
 }  // namespace
 
@@ -24,7 +26,9 @@ TickerState NewTicker(double surfaceHeight) {
   return state;
 }
 
-bool IsPictureEntry(TextView entry) { return entry == u"(pic)"; }
+bool IsPictureEntry(TextView entry) {
+  return entry == u"(pic)";
+}
 
 const Text& CurrentShout(const TickerState& state) {
   static const Text kNone;

@@ -10,9 +10,9 @@ namespace bw {
 
 struct TickerState {
   std::vector<Text> ShoutList;  // "(pic)" (exactly) stands for the picture
-  int ShoutIndex = 1;                  // 1-based number of the current entry
-  int ShoutY = 0;                      // top row of the current entry, in surface pixels
-  int PicHoldTicks = 0;                // kept from one pass of the picture to the next
+  int ShoutIndex = 1;           // 1-based number of the current entry
+  int ShoutY = 0;               // top row of the current entry, in surface pixels
+  int PicHoldTicks = 0;         // kept from one pass of the picture to the next
 };
 
 // The list the main window starts with, the first entry current, and ShoutY at the

@@ -1,8 +1,8 @@
 #include "app/ticker.h"
 
-#include <vector>
-
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace bw {
 namespace {
