@@ -1,0 +1,49 @@
+#include "app/color_pickers_win32.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+
+#include "app/gradient_win32.h"
+
+namespace bw {
+
+namespace {
+constexpr double kPreviewUnitsWide = 13.95;
+constexpr double kPreviewUnitsHigh = 4.35;
+constexpr ColorRef kColorMask = 0xFFFFFF;
+}  // namespace
+
+void PickSwatchColor(Swatch swatch, SoundPlayer& sounds, MainView& view, HWND owner,
+                     HWND picResult) {
+  sounds.PlayWave("Click", kPlayInBackground);
+  view.SetSwatchColor(swatch, ChooseSwatchColor(owner, view.SwatchColor(swatch)));
+  if (swatch == Swatch::From || swatch == Swatch::To) {
+    InvalidateRect(picResult, nullptr, FALSE);
+    UpdateWindow(picResult);
+  }
+}
+
+ColorRef ChooseSwatchColor(HWND owner, ColorRef current) {
+  static COLORREF customColors[16];
+  static bool customColorsSet = false;
+  if (!customColorsSet) {
+    std::fill(std::begin(customColors), std::end(customColors), RGB(255, 255, 255));
+    customColorsSet = true;
+  }
+  CHOOSECOLORA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.rgbResult = current & kColorMask;
+  dialog.lpCustColors = customColors;
+  dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!ChooseColorA(&dialog)) return current;
+  return dialog.rgbResult & kColorMask;
+}
+
+void PaintFadePreview(HWND picResult, HDC dc, ColorRef from, ColorRef to) {
+  GdiBoxTarget target(dc, kPreviewUnitsWide, kPreviewUnitsHigh, InteriorSize(picResult));
+  PaintGradient(target, from, to, 1);
+}
+
+}  // namespace bw
