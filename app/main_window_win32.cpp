@@ -8,9 +8,11 @@
 
 #include "aol/aol_context.h"
 #include "aol/window_api_win32.h"
+#include "app/color_pickers_win32.h"
 #include "app/main_form.h"
 #include "app/settings_win32.h"
 #include "app/sound_win32.h"
+#include "app/ticker_win32.h"
 #include "app/win32_handle.h"
 #include "engine/yield.h"
 #include "resource.h"
@@ -245,31 +247,27 @@ void cmdRoll_Click() { gMain->form.RollClick(); }
 void txtSend_KeyPress() { gMain->form.SendBoxCharacter(); }
 void txtSend_KeyUp(WPARAM key) { gMain->form.SendBoxKeyUp(static_cast<int>(key)); }
 
-// A swatch click: the color dialog goes here.
+// A swatch click: the click sound, then the color dialog.
 void Swatch_Click(Swatch swatch) {
-  static_cast<void>(swatch);
-  gMain->sounds.PlayWave("Click", kPlayInBackground);
+  PickSwatchColor(swatch, gMain->sounds, *gMain, gMain->window, gMain->Control(kPicResult));
 }
 void lblAltColor1_Click() { Swatch_Click(Swatch::AltColor1); }
 void lblAltColor2_Click() { Swatch_Click(Swatch::AltColor2); }
 void lblFrom_Click() { Swatch_Click(Swatch::From); }
 void lblTo_Click() { Swatch_Click(Swatch::To); }
 
-// The fade preview is drawn here; the box's class has already filled it black.
+// The fade preview; the box's class has already filled it black.
 void picResult_Paint(HWND box, HDC dc) {
-  static_cast<void>(box);
-  static_cast<void>(dc);
+  PaintFadePreview(box, dc, gMain->SwatchColor(Swatch::From), gMain->SwatchColor(Swatch::To));
 }
 
 // The shout-out ticker: one step per tick over gMain->form.Ticker(), drawn into picShoutz.
 void tmrShoutz_Timer() {
   if (gMain->form.Ticker().ShoutList.empty()) return;
+  TickTicker(gMain->Control(kPicShoutz), gMain->form.Ticker());
 }
 
-void picShoutz_Paint(HWND box, HDC dc) {
-  static_cast<void>(box);
-  static_cast<void>(dc);
-}
+void picShoutz_Paint(HWND box, HDC dc) { PaintTicker(box, dc); }
 
 // ---- Window procedures -----------------------------------------------------------------
 
