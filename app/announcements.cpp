@@ -18,9 +18,17 @@ Text WavyGreen(int noBreakSpaces, TextView words) {
 
 }  // namespace
 
-Text LoadedTitleLine() { return u"<B>" + FadeText(kTitle, kBlue, kRed) + u"</B>"; }
-Text LoadedLine() { return WavyGreen(10, u"<//~~~[ NOW LOADED ]~~~//>"); }
-Text UnloadedTitleLine() { return u"<B>" + FadeText(kTitle, kRed, kBlue) + u"</B>"; }
-Text UnloadedLine() { return WavyGreen(8, u"<//~~~[ NOW UNLOADED ]~~~//>"); }
+Text LoadedTitleLine() {
+  return u"<B>" + FadeText(kTitle, kBlue, kRed) + u"</B>";
+}
+Text LoadedLine() {
+  return WavyGreen(10, u"<//~~~[ NOW LOADED ]~~~//>");
+}
+Text UnloadedTitleLine() {
+  return u"<B>" + FadeText(kTitle, kRed, kBlue) + u"</B>";
+}
+Text UnloadedLine() {
+  return WavyGreen(8, u"<//~~~[ NOW UNLOADED ]~~~//>");
+}
 
 }  // namespace bw

@@ -93,9 +93,13 @@ void MainForm::RollClick() {
   p_.view.ShowRollLook(RollLookFor(height));
 }
 
-void MainForm::ChoiceClick() { p_.sounds.PlayWave("Click", kPlayInBackground); }
+void MainForm::ChoiceClick() {
+  p_.sounds.PlayWave("Click", kPlayInBackground);
+}
 
-void MainForm::SendBoxCharacter() { p_.sounds.PlayWave("Key", kPlayInBackground); }
+void MainForm::SendBoxCharacter() {
+  p_.sounds.PlayWave("Key", kPlayInBackground);
+}
 
 void MainForm::SendBoxKeyUp(int keyCode) {
   if (keyCode == kKeyUpArrow) p_.view.SetSendBoxText(lastSend_);

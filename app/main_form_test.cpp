@@ -18,7 +18,9 @@ namespace {
 
 using Journal = std::vector<std::string>;
 
-std::string Narrow(TextView t) { return std::string(t.begin(), t.end()); }
+std::string Narrow(TextView t) {
+  return std::string(t.begin(), t.end());
+}
 
 struct FakeView final : MainView {
   explicit FakeView(Journal& j) : journal(j) {}
@@ -252,8 +254,8 @@ TEST(StartUp, FirstRunCentersRestoresDefaultsAndAnnounces) {
 
 TEST(StartUp, StoredValuesComeBackRolledUpWithoutARoom) {
   Rig rig(false, false);
-  rig.store.values = {{"Left", u"-300"},     {"Top", u"100"},         {"Height", u"0"},
-                      {"LastSend", u""},     {"AltColor2", u"12345"}, {"FadeColor1", u"junk"}};
+  rig.store.values = {{"Left", u"-300"}, {"Top", u"100"},         {"Height", u"0"},
+                      {"LastSend", u""}, {"AltColor2", u"12345"}, {"FadeColor1", u"junk"}};
   rig.form.Load(1024 * 15, 768 * 15);
   EXPECT_EQ(rig.view.place, (WindowBox{-300, 100, 5625, 900}));
   EXPECT_EQ(std::string(rig.view.look.Caption) + rig.view.look.Tooltip, "DRoll Down");

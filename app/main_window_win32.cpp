@@ -132,9 +132,9 @@ constexpr struct {
   Id id;
   EffectMode effect;
 } kOptions[] = {
-    {kOptNoEffect, EffectMode::NoEffect},   {kOptWaves, EffectMode::Waves},
+    {kOptNoEffect, EffectMode::NoEffect},     {kOptWaves, EffectMode::Waves},
     {kOptGrowShrink, EffectMode::GrowShrink}, {kOptColorFade, EffectMode::ColorFade},
-    {kOptAlternate, EffectMode::Alternate},  {kOptRandom, EffectMode::Random},
+    {kOptAlternate, EffectMode::Alternate},   {kOptRandom, EffectMode::Random},
 };
 
 const ControlSpec* SpecOf(int id) {
@@ -144,7 +144,9 @@ const ControlSpec* SpecOf(int id) {
   return nullptr;
 }
 
-bool IsOption(int id) { return id >= kOptNoEffect && id <= kOptRandom; }
+bool IsOption(int id) {
+  return id >= kOptNoEffect && id <= kOptRandom;
+}
 bool IsCheck(int id) {
   const ControlSpec* spec = SpecOf(id);
   return spec && spec->kind == Kind::Check;
@@ -162,7 +164,8 @@ struct MainWindow final : MainView, MessageSink {
   Text SendBoxText() override {
     const HWND box = Control(kTxtSend);
     std::string bytes(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-    bytes.resize(static_cast<std::size_t>(GetWindowTextA(box, bytes.data(), static_cast<int>(bytes.size()))));
+    bytes.resize(static_cast<std::size_t>(
+        GetWindowTextA(box, bytes.data(), static_cast<int>(bytes.size()))));
     return api.FromAnsi(bytes);
   }
   void SetSendBoxText(TextView text) override {
@@ -241,20 +244,38 @@ std::optional<MainWindow> gMain;
 
 // ---- Events handed to the rest of the program ----------------------------------------
 
-void cmdSendChat_Click() { gMain->form.SendClick(SendTarget::Chat); }
-void cmdSendIM_Click() { gMain->form.SendClick(SendTarget::IM); }
-void cmdRoll_Click() { gMain->form.RollClick(); }
-void txtSend_KeyPress() { gMain->form.SendBoxCharacter(); }
-void txtSend_KeyUp(WPARAM key) { gMain->form.SendBoxKeyUp(static_cast<int>(key)); }
+void cmdSendChat_Click() {
+  gMain->form.SendClick(SendTarget::Chat);
+}
+void cmdSendIM_Click() {
+  gMain->form.SendClick(SendTarget::IM);
+}
+void cmdRoll_Click() {
+  gMain->form.RollClick();
+}
+void txtSend_KeyPress() {
+  gMain->form.SendBoxCharacter();
+}
+void txtSend_KeyUp(WPARAM key) {
+  gMain->form.SendBoxKeyUp(static_cast<int>(key));
+}
 
 // A swatch click: the click sound, then the color dialog.
 void Swatch_Click(Swatch swatch) {
   PickSwatchColor(swatch, gMain->sounds, *gMain, gMain->window, gMain->Control(kPicResult));
 }
-void lblAltColor1_Click() { Swatch_Click(Swatch::AltColor1); }
-void lblAltColor2_Click() { Swatch_Click(Swatch::AltColor2); }
-void lblFrom_Click() { Swatch_Click(Swatch::From); }
-void lblTo_Click() { Swatch_Click(Swatch::To); }
+void lblAltColor1_Click() {
+  Swatch_Click(Swatch::AltColor1);
+}
+void lblAltColor2_Click() {
+  Swatch_Click(Swatch::AltColor2);
+}
+void lblFrom_Click() {
+  Swatch_Click(Swatch::From);
+}
+void lblTo_Click() {
+  Swatch_Click(Swatch::To);
+}
 
 // The fade preview; the box's class has already filled it black.
 void picResult_Paint(HWND box, HDC dc) {
@@ -267,7 +288,9 @@ void tmrShoutz_Timer() {
   TickTicker(gMain->Control(kPicShoutz), gMain->form.Ticker());
 }
 
-void picShoutz_Paint(HWND box, HDC dc) { PaintTicker(box, dc); }
+void picShoutz_Paint(HWND box, HDC dc) {
+  PaintTicker(box, dc);
+}
 
 // ---- Window procedures -----------------------------------------------------------------
 
@@ -285,21 +308,30 @@ void KeepTabStopOnSelectedOption(HWND window) {
 void OnCommand(HWND window, int id, int code) {
   if (code == BN_CLICKED) {
     switch (id) {
-      case kCmdSendChat: return cmdSendChat_Click();
-      case kCmdSendIM: return cmdSendIM_Click();
-      case kCmdRoll: return cmdRoll_Click();
-      default: break;
+      case kCmdSendChat:
+        return cmdSendChat_Click();
+      case kCmdSendIM:
+        return cmdSendIM_Click();
+      case kCmdRoll:
+        return cmdRoll_Click();
+      default:
+        break;
     }
     if (IsOption(id)) KeepTabStopOnSelectedOption(window);
     if (IsOption(id) || IsCheck(id)) gMain->form.ChoiceClick();
   }
   if (code == STN_CLICKED) {
     switch (id) {
-      case kLblAltColor1: return lblAltColor1_Click();
-      case kLblAltColor2: return lblAltColor2_Click();
-      case kLblFrom: return lblFrom_Click();
-      case kLblTo: return lblTo_Click();
-      default: break;
+      case kLblAltColor1:
+        return lblAltColor1_Click();
+      case kLblAltColor2:
+        return lblAltColor2_Click();
+      case kLblFrom:
+        return lblFrom_Click();
+      case kLblTo:
+        return lblTo_Click();
+      default:
+        break;
     }
   }
 }
@@ -361,7 +393,8 @@ LRESULT CALLBACK SendBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
       // being taken as the window's OK and Cancel.
       LRESULT code = CallWindowProcA(edit, box, message, wParam, lParam);
       const MSG* key = reinterpret_cast<const MSG*>(lParam);
-      if (key && key->message == WM_KEYDOWN && (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE)) {
+      if (key && key->message == WM_KEYDOWN &&
+          (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE)) {
         code |= DLGC_WANTMESSAGE;
       }
       return code;
@@ -444,13 +477,19 @@ HWND CreateControl(const ControlSpec& spec, HWND parent, HINSTANCE instance) {
       style |= WS_TABSTOP | ES_AUTOHSCROLL;
       exStyle = WS_EX_CLIENTEDGE;
       break;
-    case Kind::Button: style |= WS_TABSTOP | BS_PUSHBUTTON; break;
-    case Kind::Group: style |= BS_GROUPBOX; break;
+    case Kind::Button:
+      style |= WS_TABSTOP | BS_PUSHBUTTON;
+      break;
+    case Kind::Group:
+      style |= BS_GROUPBOX;
+      break;
     case Kind::Option:
       style |= WS_TABSTOP | BS_AUTORADIOBUTTON;
       if (spec.id != kOptNoEffect) style &= ~WS_GROUP;
       break;
-    case Kind::Check: style |= WS_TABSTOP | BS_AUTOCHECKBOX; break;
+    case Kind::Check:
+      style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+      break;
     case Kind::Label:
       className = "STATIC";
       style |= SS_LEFT;
@@ -504,8 +543,8 @@ bool BuildControls(MainWindow& m) {
   // The window is already topmost: a window that owns a topmost tooltip can no longer
   // be moved into the topmost band.
   m.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              m.window, nullptr, m.instance, nullptr);
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m.window,
+                              nullptr, m.instance, nullptr);
   for (const ControlSpec& spec : kLayout) {
     if (spec.tooltip) AddTooltip(m.tooltip, m.window, m.Control(spec.id), spec.tooltip);
   }
@@ -545,11 +584,10 @@ HWND CreateMainWindow(HINSTANCE instance) {
   CreateFonts(m.fonts);
 
   // Created in the topmost band (see BuildControls); it keeps that place for its life.
-  m.window = CreateWindowExA(WS_EX_TOPMOST, kClassName, kCaption,
-                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                                 WS_CLIPCHILDREN,
-                             0, 0, TwipsToPixels(kWindowWidth), TwipsToPixels(kFullHeight),
-                             nullptr, nullptr, instance, nullptr);
+  m.window = CreateWindowExA(
+      WS_EX_TOPMOST, kClassName, kCaption,
+      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
+      TwipsToPixels(kWindowWidth), TwipsToPixels(kFullHeight), nullptr, nullptr, instance, nullptr);
   if (!m.window) return nullptr;
   if (!BuildControls(m)) {
     DestroyWindow(m.window);

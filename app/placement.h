@@ -41,6 +41,8 @@ struct RollLook {
 
 // Pixel conversion at the window system's boundary; twips round to the nearest pixel.
 [[nodiscard]] int TwipsToPixels(int twips);
-[[nodiscard]] constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+[[nodiscard]] constexpr int PixelsToTwips(int pixels) {
+  return pixels * kTwipsPerPixel;
+}
 
 }  // namespace bw

@@ -16,11 +16,11 @@ TEST(StartPlacement, RecentersOnlyEdgesBeyondTheScreen) {
     WindowBox expected;
   } cases[] = {
       {4868, 3405, 4710, {4868, 3405, 5625, 4710}},
-      {20000, 3405, 4710, {4868, 3405, 5625, 4710}},   // past the right: centered
-      {15361, 11521, 4710, {4868, 3405, 5625, 4710}},  // one twip past both
+      {20000, 3405, 4710, {4868, 3405, 5625, 4710}},     // past the right: centered
+      {15361, 11521, 4710, {4868, 3405, 5625, 4710}},    // one twip past both
       {15360, 11520, 4710, {15360, 11520, 5625, 4710}},  // exactly the size: stays
-      {-300, -9000, 4710, {-300, -9000, 5625, 4710}},  // negative edges stay
-      {10000, 9000, 4710, {10000, 9000, 5625, 4710}},  // hanging off: stays
+      {-300, -9000, 4710, {-300, -9000, 5625, 4710}},    // negative edges stay
+      {10000, 9000, 4710, {10000, 9000, 5625, 4710}},    // hanging off: stays
   };
   for (const auto& c : cases) {
     EXPECT_EQ(StartPlacement(c.left, c.top, c.height, kScreenW, kScreenH), c.expected)

@@ -8,7 +8,9 @@
 namespace bw {
 namespace {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
 
 int ReadNumber(SettingsStore& store, const char* key, int fallback) {
   const std::optional<Text> stored = store.Read(key);
@@ -53,8 +55,11 @@ std::optional<std::int32_t> ParseWholeNumber(TextView text) {
     rest.remove_prefix(1);
     for (bool first = true; !rest.empty() && IsDigit(rest.front()); first = false) {
       const int digit = rest.front() - u'0';
-      if (first) firstFraction = digit;
-      else if (digit != 0) restNonZero = true;
+      if (first) {
+        firstFraction = digit;
+      } else if (digit != 0) {
+        restNonZero = true;
+      }
       anyDigit = true;
       rest.remove_prefix(1);
     }

@@ -28,26 +28,34 @@ struct MemoryStore final : SettingsStore {
 constexpr int kScreenW = 1024 * 15;
 constexpr int kScreenH = 768 * 15;
 
+std::string Narrow(std::u16string_view text) {
+  return std::string(text.begin(), text.end());
+}
+
 TEST(ParseWholeNumber, RoundsHalvesToEvenAndReadsDecimalsOnly) {
   const struct {
     const char16_t* text;
     std::int32_t value;
   } accepted[] = {
-      {u"4867.5", 4868},  {u"3186.5", 3186},   {u"-2.5", -2},          {u"-3.5", -4},
-      {u"0.5", 0},        {u"2.5000001", 3},   {u"7.49", 7},           {u" 42 ", 42},
-      {u"+9", 9},         {u"-300", -300},     {u".7", 1},             {u"2147483647", INT_MAX},
-      {u"-2147483648", INT_MIN},              {u"2147483646.5", 2147483646},
+      // clang-format off
+      {u"4867.5", 4868}, {u"3186.5", 3186}, {u"-2.5", -2}, {u"-3.5", -4}, {u"0.5", 0},
+      {u"2.5000001", 3}, {u"7.49", 7}, {u" 42 ", 42}, {u"+9", 9}, {u"-300", -300}, {u".7", 1},
+      {u"2147483647", INT_MAX}, {u"-2147483648", INT_MIN}, {u"2147483646.5", 2147483646},
+      // clang-format on
   };
   for (const auto& c : accepted) {
-    EXPECT_EQ(ParseWholeNumber(c.text), c.value) << "on \"" << std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text)) << "\"";
+    EXPECT_EQ(ParseWholeNumber(c.text), c.value) << "on \"" << Narrow(c.text) << "\"";
   }
-  const char16_t* rejected[] = {u"",     u"  ",   u"abc",        u"12px",       u"1e3",
-                                u"1.2.3", u"-",    u".",          u"2147483648", u"-2147483649",
-                                u"99999999999999999999999", u"2147483647.5", u"\u0661\u0662",
-                                u"1 2",  u"\u00A012"};
+  const char16_t* rejected[] = {
+      // clang-format off
+      u"", u"  ", u"abc", u"12px", u"1e3", u"1.2.3", u"-", u".", u"1 2", u"\u00A012",
+      u"\u0661\u0662",  // other scripts' digits
+      u"2147483648", u"-2147483649", u"2147483647.5",  // one past 32 bits
+      u"99999999999999999999999",
+      // clang-format on
+  };
   for (const char16_t* text : rejected) {
-    EXPECT_EQ(ParseWholeNumber(text), std::nullopt)
-        << "on \"" << std::string(text, text + std::char_traits<char16_t>::length(text)) << "\"";
+    EXPECT_EQ(ParseWholeNumber(text), std::nullopt) << "on \"" << Narrow(text) << "\"";
   }
 }
 
@@ -64,9 +72,9 @@ TEST(ReadSettings, AbsentOrUnusableValuesFallBackPerKey) {
   EXPECT_EQ(first.FadeColor2, 0xFF0000u);
 
   MemoryStore junk;
-  junk.values = {{"Left", u"wide"},       {"Top", u"99999999999"}, {"Height", u""},
-                 {"LastSend", u""},       {"AltColor1", u"-1"},    {"AltColor2", u"16777216"},
-                 {"FadeColor1", u"red"},  {"FadeColor2", u"16777215"}};
+  junk.values = {{"Left", u"wide"},      {"Top", u"99999999999"},    {"Height", u""},
+                 {"LastSend", u""},      {"AltColor1", u"-1"},       {"AltColor2", u"16777216"},
+                 {"FadeColor1", u"red"}, {"FadeColor2", u"16777215"}};
   const Settings s = ReadSettings(junk, kScreenW, kScreenH);
   EXPECT_EQ(s.Left, 4868);
   EXPECT_EQ(s.Top, 3405);

@@ -31,8 +31,8 @@ std::optional<Text> RegistrySettings::Read(const char* key) {
     return std::nullopt;
   }
   std::string bytes(size, '\0');
-  if (RegQueryValueExA(section.Get(), key, nullptr, &type,
-                       reinterpret_cast<BYTE*>(bytes.data()), &size) != ERROR_SUCCESS ||
+  if (RegQueryValueExA(section.Get(), key, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()),
+                       &size) != ERROR_SUCCESS ||
       type != REG_SZ) {
     return std::nullopt;
   }

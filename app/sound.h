@@ -8,7 +8,7 @@ namespace bw {
 
 // The platform's PlaySound flag bits a caller chooses from.
 using WaveFlags = std::uint32_t;
-inline constexpr WaveFlags kPlayToEnd = 0;     // returns when the sound has finished
+inline constexpr WaveFlags kPlayToEnd = 0;  // returns when the sound has finished
 inline constexpr WaveFlags kPlayInBackground = 1;
 inline constexpr WaveFlags kPlayRepeating = 9;  // background, repeating until replaced
 

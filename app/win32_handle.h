@@ -33,8 +33,12 @@ class UniqueHandle {
   Handle handle_{};
 };
 
-inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
-inline void CloseRegistryKey(HKEY key) { RegCloseKey(key); }
+inline void DeleteGdiObject(HGDIOBJ object) {
+  DeleteObject(object);
+}
+inline void CloseRegistryKey(HKEY key) {
+  RegCloseKey(key);
+}
 
 using FontHandle = UniqueHandle<HFONT, DeleteGdiObject>;
 using BrushHandle = UniqueHandle<HBRUSH, DeleteGdiObject>;

@@ -30,7 +30,9 @@ namespace {
 
 constexpr char kBoxCaption[] = "Brindlewick for AOL 4.0";
 
-HWND MainWindow() { return FindWindowA("frmBrindlewick", nullptr); }
+HWND MainWindow() {
+  return FindWindowA("frmBrindlewick", nullptr);
+}
 
 // WM_GETTEXT across processes: the length the window announces, clamped.
 std::string TextOf(HWND window) {
@@ -63,9 +65,9 @@ int PrintWindow(HWND main) {
   ClientToScreen(main, &origin);
   const LONG exStyle = GetWindowLongA(main, GWL_EXSTYLE);
   std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %d %d %d\n", outer.left, outer.top,
-              outer.right - outer.left, outer.bottom - outer.top, origin.x, origin.y,
-              client.right, client.bottom, (exStyle & WS_EX_TOPMOST) ? 1 : 0,
-              IsIconic(main) ? 1 : 0, IsWindowVisible(main) ? 1 : 0);
+              outer.right - outer.left, outer.bottom - outer.top, origin.x, origin.y, client.right,
+              client.bottom, (exStyle & WS_EX_TOPMOST) ? 1 : 0, IsIconic(main) ? 1 : 0,
+              IsWindowVisible(main) ? 1 : 0);
   return 0;
 }
 
