@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "app/gradient_win32.h"
@@ -15,7 +17,7 @@ namespace {
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr int kPictureLeft = 8;
-constexpr SIZE kNominalPicture = {140, 29};  // keeps the rest's timing if the bitmap is gone
+constexpr int kNominalPictureHeight = 29;  // keeps the rest's timing if the bitmap is gone
 
 inline void DeleteMemoryDc(HDC dc) {
   DeleteDC(dc);
@@ -23,32 +25,67 @@ inline void DeleteMemoryDc(HDC dc) {
 using BitmapHandle = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using MemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
 
-// A bitmap selected into a memory device context. The context goes first, which lets go
-// of the bitmap (and of any font selected into it).
-struct MemoryImage {
+// A 32-bit top-down DIB section in a memory device context: GDI draws into it once, and
+// every tick copies its rows with plain memory copies. Under a 1 ms timer the ticker's
+// work is then one blit to the screen per tick. The context goes first on release, which
+// lets go of the bitmap and of any font selected into it.
+struct PixelImage {
   BitmapHandle bitmap;
   MemoryDc dc;
-  SIZE size = {};
+  std::uint32_t* pixels = nullptr;
+  int width = 0;
+  int height = 0;
 
-  void Hold(HDC screen, HBITMAP image, SIZE imageSize) {
+  bool Create(HDC screen, int w, int h) {
     dc.Reset();
-    bitmap.Reset(image);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap.Reset(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) {
+      bitmap.Reset();
+      *this = PixelImage();
+      return false;
+    }
     dc.Reset(CreateCompatibleDC(screen));
-    size = imageSize;
     SelectObject(dc.Get(), bitmap.Get());
-  }
-  void Create(HDC screen, SIZE imageSize) {
-    Hold(screen, CreateCompatibleBitmap(screen, imageSize.cx, imageSize.cy), imageSize);
-    PatBlt(dc.Get(), 0, 0, size.cx, size.cy, BLACKNESS);
+    pixels = static_cast<std::uint32_t*>(bits);
+    width = w;
+    height = h;
+    std::fill(pixels, pixels + width * height, 0u);  // black
+    return true;
   }
 };
 
+// Rows top..bottom of the frame turn black.
+void ClearRows(PixelImage& frame, int top, int bottom) {
+  std::fill(frame.pixels + top * frame.width, frame.pixels + bottom * frame.width, 0u);
+}
+
+// `source` with its top-left corner at (left, top) of the frame, cut at the frame's edges.
+void CopyInto(PixelImage& frame, const PixelImage& source, int left, int top) {
+  const int x0 = std::max(0, left), x1 = std::min(frame.width, left + source.width);
+  const int y0 = std::max(0, top), y1 = std::min(frame.height, top + source.height);
+  for (int y = y0; y < y1 && x0 < x1; ++y) {
+    std::memcpy(frame.pixels + y * frame.width + x0,
+                source.pixels + (y - top) * source.width + (x0 - left),
+                static_cast<std::size_t>(x1 - x0) * sizeof *frame.pixels);
+  }
+}
+
 // One ticker per program. `frame` is what the box shows; `strip` holds the current text
-// entry, drawn once across the box's width, so that a tick only copies bitmaps.
+// entry, drawn once across the box's width; `picture` the ticker picture.
 struct Ticker {
   FontHandle font;
-  MemoryImage frame, strip, picture;
+  PixelImage frame, strip, picture;
   HWND box = nullptr;
+  HWND screen = nullptr;  // fills the box; its own device context is kept
+  HDC screenDc = nullptr;
   Text stripText;
   int shownEntry = -1;  // the entry in `frame`, and the rows it covers there
   int shownTop = 0;
@@ -64,20 +101,62 @@ HFONT CreateTickerFont(HDC dc) {
                      DEFAULT_PITCH | FF_SWISS, "Arial");
 }
 
+LRESULT CALLBACK ScreenProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the frame covers it all
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      BitBlt(dc, 0, 0, ticker.frame.width, ticker.frame.height, ticker.frame.dc.Get(), 0, 0,
+             SRCCOPY);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;  // the box beneath gets the mouse
+    case WM_DESTROY:
+      ticker.screen = nullptr;
+      ticker.screenDc = nullptr;
+      return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The screen: a child filling the box, with a device context of its own (CS_OWNDC), so
+// that a tick needs no context from the window system's cache.
+void CreateScreen(HWND box, HINSTANCE module, SIZE interior) {
+  WNDCLASSA screenClass = {};
+  screenClass.style = CS_OWNDC;
+  screenClass.lpfnWndProc = ScreenProc;
+  screenClass.hInstance = module;
+  screenClass.lpszClassName = "BrindlewickTickerScreen";
+  RegisterClassA(&screenClass);
+  ticker.screen = CreateWindowExA(0, screenClass.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0,
+                                  interior.cx, interior.cy, box, nullptr, module, nullptr);
+  ticker.screenDc = ticker.screen ? GetDC(ticker.screen) : nullptr;
+}
+
 void Prepare(HWND box) {
   ticker.box = box;
   const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(box, GWLP_HINSTANCE));
+  const SIZE interior = InteriorSize(box);
   HDC screen = GetDC(box);
-  ticker.frame.Create(screen, InteriorSize(box));
+  ticker.frame.Create(screen, interior.cx, interior.cy);
   ticker.font.Reset(CreateTickerFont(screen));
-  if (auto* image = static_cast<HBITMAP>(
-          LoadImageA(module, MAKEINTRESOURCEA(IDB_TICKER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))) {
-    BITMAP info = {};
-    GetObjectA(image, sizeof info, &info);
-    ticker.picture.Hold(screen, image, {info.bmWidth, info.bmHeight});
+  BitmapHandle loaded(static_cast<HBITMAP>(
+      LoadImageA(module, MAKEINTRESOURCEA(IDB_TICKER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  BITMAP info = {};
+  if (loaded && GetObjectA(loaded.Get(), sizeof info, &info) &&
+      ticker.picture.Create(screen, info.bmWidth, info.bmHeight)) {
+    MemoryDc source(CreateCompatibleDC(screen));
+    SelectObject(source.Get(), loaded.Get());
+    BitBlt(ticker.picture.dc.Get(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
   }
   ReleaseDC(box, screen);
-  ticker.shownBottom = static_cast<int>(ticker.frame.size.cy);  // the first frame clears all
+  GdiFlush();
+  ticker.shownBottom = ticker.frame.height;  // the first frame clears it all
+  CreateScreen(box, module, interior);
 }
 
 // A text entry yellow on black, centered across the box's width (a wider text is cut on
@@ -90,57 +169,48 @@ void DrawStrip(const Text& entry) {
   SIZE extent = {0, 0};
   GetTextExtentPoint32A(screen, bytes.data(), length, &extent);
   SelectObject(screen, before);
-  ticker.strip.Create(screen, {ticker.frame.size.cx, std::max(1L, extent.cy)});
+  ticker.strip.Create(screen, ticker.frame.width, std::max(1, static_cast<int>(extent.cy)));
   ReleaseDC(ticker.box, screen);
+  ticker.stripText = entry;
+  if (!ticker.strip.dc) return;
 
   HDC dc = ticker.strip.dc.Get();
   SelectObject(dc, ticker.font.Get());
   SetTextColor(dc, kYellow);
   SetBkMode(dc, TRANSPARENT);
-  const double left = ticker.frame.size.cx / 2.0 - extent.cx / 2.0;
+  const double left = ticker.frame.width / 2.0 - extent.cx / 2.0;
   TextOutA(dc, static_cast<int>(std::nearbyint(left)), 0, bytes.data(), length);
-  ticker.strip.size.cy = extent.cy;
-  ticker.stripText = entry;
+  GdiFlush();
 }
 
 }  // namespace
 
 void TickTicker(HWND picShoutz, TickerState& state) {
   if (!ticker.box) Prepare(picShoutz);
-  if (picShoutz != ticker.box) return;
+  if (picShoutz != ticker.box || !ticker.frame.pixels || !ticker.screenDc) return;
   const Text& entry = CurrentShout(state);
   const bool picture = IsPictureEntry(entry);
-  if (!picture && (!ticker.strip.dc || entry != ticker.stripText)) DrawStrip(entry);
-  const MemoryImage& source = picture ? ticker.picture : ticker.strip;
-  const int height = static_cast<int>(source.dc ? source.size.cy : kNominalPicture.cy);
-  const int surfaceHeight = static_cast<int>(ticker.frame.size.cy);
+  if (!picture && entry != ticker.stripText) DrawStrip(entry);
+  const PixelImage& source = picture ? ticker.picture : ticker.strip;
+  const int height = source.pixels ? source.height : picture ? kNominalPictureHeight : 0;
 
-  const TickerFrame step = StepTicker(state, height, surfaceHeight);
+  const TickerFrame step = StepTicker(state, height, ticker.frame.height);
   if (step.entry == ticker.shownEntry && step.y == ticker.shownTop) return;  // resting
 
   // Outside the rows of the entry drawn last the frame is black already: only those rows
-  // and the new entry's are cleared and shown, which keeps a 1 ms timer's work small.
+  // and the new entry's are cleared and shown.
   const int top = std::max(0, std::min(ticker.shownTop, step.y));
-  const int bottom = std::min(surfaceHeight, std::max(ticker.shownBottom, step.y + height));
+  const int bottom = std::min(ticker.frame.height, std::max(ticker.shownBottom, step.y + height));
   ticker.shownEntry = step.entry;
   ticker.shownTop = step.y;
   ticker.shownBottom = step.y + height;
   if (bottom <= top) return;  // wholly outside the box
 
-  HDC frame = ticker.frame.dc.Get();
-  PatBlt(frame, 0, top, ticker.frame.size.cx, bottom - top, BLACKNESS);
-  if (step.entry != 0 && source.dc) {
-    BitBlt(frame, picture ? kPictureLeft : 0, step.y, source.size.cx, source.size.cy,
-           source.dc.Get(), 0, 0, SRCCOPY);
+  ClearRows(ticker.frame, top, bottom);
+  if (step.entry != 0 && source.pixels) {
+    CopyInto(ticker.frame, source, picture ? kPictureLeft : 0, step.y);
   }
-  HDC dc = GetDC(picShoutz);
-  BitBlt(dc, 0, top, ticker.frame.size.cx, bottom - top, frame, 0, top, SRCCOPY);
-  ReleaseDC(picShoutz, dc);
-}
-
-void PaintTicker(HWND picShoutz, HDC dc) {
-  if (picShoutz != ticker.box) return;
-  BitBlt(dc, 0, 0, ticker.frame.size.cx, ticker.frame.size.cy, ticker.frame.dc.Get(), 0, 0,
+  BitBlt(ticker.screenDc, 0, top, ticker.frame.width, bottom - top, ticker.frame.dc.Get(), 0, top,
          SRCCOPY);
 }
 

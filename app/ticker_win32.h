@@ -13,7 +13,4 @@ namespace bw {
 // image, the font and the picture (resource IDB_TICKER of the box's module).
 void TickTicker(HWND picShoutz, TickerState& state);
 
-// picShoutz_Paint: the last frame again (black before the first tick).
-void PaintTicker(HWND picShoutz, HDC dc);
-
 }  // namespace bw
