@@ -4,10 +4,16 @@
 
 namespace bw {
 
-Text AolMessageContext::UserScreenName() { return GetUserSN(api_); }
+Text AolMessageContext::UserScreenName() {
+  return GetUserSN(api_);
+}
 
-Text AolMessageContext::ImPartner() { return GetIMPartner(api_); }
+Text AolMessageContext::ImPartner() {
+  return GetIMPartner(api_);
+}
 
-Text AolMessageContext::RoomName() { return GetRoomName(api_); }
+Text AolMessageContext::RoomName() {
+  return GetRoomName(api_);
+}
 
 }  // namespace bw

@@ -4,9 +4,13 @@
 
 namespace bw {
 
-WindowHandle FindAOL(WindowApi& api) { return api.FindTopLevel("AOL Frame25"); }
+WindowHandle FindAOL(WindowApi& api) {
+  return api.FindTopLevel("AOL Frame25");
+}
 
-WindowHandle FindMDI(WindowApi& api) { return FindChildByClass(api, FindAOL(api), u"MDIClient"); }
+WindowHandle FindMDI(WindowApi& api) {
+  return FindChildByClass(api, FindAOL(api), u"MDIClient");
+}
 
 WindowHandle FindChatRoom(WindowApi& api) {
   const WindowHandle mdi = FindMDI(api);

@@ -42,9 +42,12 @@ TEST(FindChatRoom, ExactClassAllFourInnerClassesEarliestRoom) {
 
 TEST(Readers, CutTheTitleAsTheClientWritesIt) {
   const std::pair<const char16_t*, const char16_t*> partners[] = {
-      {u"Instant Message To: Ben Dover", u"Ben Dover"}, {u"Instant Message From: Ann", u"Ann"},
-      {u"Instant Message To:", u""},                    {u"Instant Message To:X", u""},
-      {u"Instant Message To:Ann", u"nn"},               {u"Instant Message To: a:b", u"a:b"},
+      {u"Instant Message To: Ben Dover", u"Ben Dover"},
+      {u"Instant Message From: Ann", u"Ann"},
+      {u"Instant Message To:", u""},
+      {u"Instant Message To:X", u""},
+      {u"Instant Message To:Ann", u"nn"},
+      {u"Instant Message To: a:b", u"a:b"},
       {u"Re: Instant Message To: Ben", u"Instant Message To: Ben"}};
   for (const auto& c : partners) {
     ScriptedWindowTree tree;
@@ -52,8 +55,9 @@ TEST(Readers, CutTheTitleAsTheClientWritesIt) {
     EXPECT_EQ(GetIMPartner(tree), c.second) << "partner #" << (&c - partners);
   }
   const std::pair<const char16_t*, const char16_t*> screenNames[] = {
-      {u"Welcome, Ann Bee!", u"Ann Bee"}, {u"Welcome, Ann", u"Ann"}, {u"WELCOME, Ann!!", u"Ann"},
-      {u"Welcome, !", u""},               {u"Welcome, A!nn", u"A"},  {u"Welcome,\u00a0Ann!", u""}};
+      {u"Welcome, Ann Bee!", u"Ann Bee"}, {u"Welcome, Ann", u"Ann"},
+      {u"WELCOME, Ann!!", u"Ann"},        {u"Welcome, !", u""},
+      {u"Welcome, A!nn", u"A"},           {u"Welcome,\u00a0Ann!", u""}};
   for (const auto& c : screenNames) {
     ScriptedWindowTree tree;
     const WindowHandle mdi = AddAolFrame(tree).mdi;

@@ -61,7 +61,9 @@ void ScriptedWindowTree::Remove(WindowHandle window) {
   windows_.erase(window);
 }
 
-bool ScriptedWindowTree::Exists(WindowHandle window) const { return Find(window) != nullptr; }
+bool ScriptedWindowTree::Exists(WindowHandle window) const {
+  return Find(window) != nullptr;
+}
 
 Text ScriptedWindowTree::TextOf(WindowHandle window) const {
   const Window* found = Find(window);
@@ -114,9 +116,13 @@ WindowHandle ScriptedWindowTree::FirstChild(WindowHandle window) {
   return found && !found->children.empty() ? found->children.front() : 0;
 }
 
-WindowHandle ScriptedWindowTree::NextSibling(WindowHandle window) { return Sibling(window, +1); }
+WindowHandle ScriptedWindowTree::NextSibling(WindowHandle window) {
+  return Sibling(window, +1);
+}
 
-WindowHandle ScriptedWindowTree::PrevSibling(WindowHandle window) { return Sibling(window, -1); }
+WindowHandle ScriptedWindowTree::PrevSibling(WindowHandle window) {
+  return Sibling(window, -1);
+}
 
 void ScriptedWindowTree::ClassName(WindowHandle window, char* buffer, int capacity) {
   if (const Window* found = Find(window)) CopyBounded(found->className, buffer, capacity);
@@ -145,16 +151,22 @@ void ScriptedWindowTree::ButtonDown(WindowHandle window) {
   Deliver(MessageKind::kButtonDown, window);
 }
 
-void ScriptedWindowTree::ButtonUp(WindowHandle window) { Deliver(MessageKind::kButtonUp, window); }
+void ScriptedWindowTree::ButtonUp(WindowHandle window) {
+  Deliver(MessageKind::kButtonUp, window);
+}
 
 void ScriptedWindowTree::SetTopmost(WindowHandle window, bool topmost) {
   if (Window* found = Find(window)) found->topmost = topmost;
   Deliver(MessageKind::kSetTopmost, window, topmost ? "1" : "0");
 }
 
-std::string ScriptedWindowTree::ToAnsi(TextView text) { return EncodeWindows1252Lossy(text); }
+std::string ScriptedWindowTree::ToAnsi(TextView text) {
+  return EncodeWindows1252Lossy(text);
+}
 
-Text ScriptedWindowTree::FromAnsi(std::string_view bytes) { return DecodeWindows1252(bytes); }
+Text ScriptedWindowTree::FromAnsi(std::string_view bytes) {
+  return DecodeWindows1252(bytes);
+}
 
 ScriptedWindowTree::Window* ScriptedWindowTree::Find(WindowHandle window) {
   const auto it = windows_.find(window);

@@ -24,7 +24,14 @@ class ScriptedWindowTree : public WindowApi {
  public:
   // Everything SendMessageA or SetWindowPos would deliver. Tree walks and class queries
   // are not messages and are not recorded.
-  enum class MessageKind { kGetTextLength, kGetText, kSetText, kButtonDown, kButtonUp, kSetTopmost };
+  enum class MessageKind {
+    kGetTextLength,
+    kGetText,
+    kSetText,
+    kButtonDown,
+    kButtonUp,
+    kSetTopmost
+  };
 
   struct Message {
     MessageKind kind;

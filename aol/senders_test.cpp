@@ -12,7 +12,8 @@ using Kind = ScriptedWindowTree::MessageKind;
 using Message = ScriptedWindowTree::Message;
 
 std::vector<Message> Delivery(WindowHandle input, WindowHandle send, const std::string& bytes) {
-  return {{Kind::kSetText, input, bytes}, {Kind::kButtonDown, send, ""}, {Kind::kButtonUp, send, ""}};
+  return {
+      {Kind::kSetText, input, bytes}, {Kind::kButtonDown, send, ""}, {Kind::kButtonUp, send, ""}};
 }
 
 TEST(SendChat, TextBeforeTheControlBeforeTheFirstImageAndNothingElse) {
@@ -20,7 +21,8 @@ TEST(SendChat, TextBeforeTheControlBeforeTheFirstImageAndNothingElse) {
   const WindowHandle mdi = AddAolFrame(tree).mdi;
   const ScriptedImWindow im = AddImWindow(tree, mdi, u"Instant Message To: Ben");
   const ScriptedChatRoom chat = AddChatRoom(tree, mdi, u"Lobby");
-  for (const char* later : {"_AOL_Edit", "_AOL_Icon", "_AOL_Image"}) tree.AddChild(chat.room, later);
+  for (const char* later : {"_AOL_Edit", "_AOL_Icon", "_AOL_Image"})
+    tree.AddChild(chat.room, later);
   tree.SetTextOf(im.input, u"draft");
 
   SendChat(tree, u"<B>caf\u00e9 \u20ac</B>");
@@ -73,7 +75,8 @@ TEST(Senders, NoTargetMeansNoMessageAtAll) {
 
 TEST(SendIM, WindowClosingDuringTheSearchGetsNothing) {
   ScriptedWindowTree tree;
-  const WindowHandle im = AddImWindow(tree, AddAolFrame(tree).mdi, u"Instant Message To: Ben").window;
+  const WindowHandle im =
+      AddImWindow(tree, AddAolFrame(tree).mdi, u"Instant Message To: Ben").window;
   tree.React(im, Kind::kGetText, [im](ScriptedWindowTree& t) { t.Remove(im); });
   SendIM(tree, u"x");
   EXPECT_TRUE(tree.Actions().empty());

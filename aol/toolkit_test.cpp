@@ -19,15 +19,32 @@ TEST(Matches, FollowsTheWildcardRule) {
     bool expected;
   };
   const Case cases[] = {
-      {u"send", u"SEND", true}, {u"Send", u"Send Now", false}, {u"Welcome, *", u"Welcome, ", true},
-      {u"Welcome, *", u"WELCOME, Ann!", true}, {u"Welcome, *", u"Welcome Ann", false},
-      {u"?", u"", false}, {u"a?c", u"abc", true}, {u"#", u"9", true}, {u"#", u":", false},
-      {u"#", u"/", false}, {u"a*b*c", u"aXbYc", true}, {u"a*b*c", u"aXbYcd", false},
-      {u"[!abc]", u"d", true}, {u"[!abc]", u"a", false}, {u"[a-f]x", u"Dx", true},
-      {u"[!a-f]", u"g", true}, {u"[ac-e]", u"b", false}, {u"[a-]", u"-", true},
-      {u"[]", u"a", false}, {u"[*?#]", u"?", true}, {u"\u00e9\u00ff", u"\u00c9\u0178", true},
+      {u"send", u"SEND", true},
+      {u"Send", u"Send Now", false},
+      {u"Welcome, *", u"Welcome, ", true},
+      {u"Welcome, *", u"WELCOME, Ann!", true},
+      {u"Welcome, *", u"Welcome Ann", false},
+      {u"?", u"", false},
+      {u"a?c", u"abc", true},
+      {u"#", u"9", true},
+      {u"#", u":", false},
+      {u"#", u"/", false},
+      {u"a*b*c", u"aXbYc", true},
+      {u"a*b*c", u"aXbYcd", false},
+      {u"[!abc]", u"d", true},
+      {u"[!abc]", u"a", false},
+      {u"[a-f]x", u"Dx", true},
+      {u"[!a-f]", u"g", true},
+      {u"[ac-e]", u"b", false},
+      {u"[a-]", u"-", true},
+      {u"[]", u"a", false},
+      {u"[*?#]", u"?", true},
+      {u"\u00e9\u00ff", u"\u00c9\u0178", true},
       // Only the pattern's characters are special.
-      {u"a*", u"a*", true}, {u"a#", u"a*", false}, {u"#", u"#", false}, {u"a", u"*", false},
+      {u"a*", u"a*", true},
+      {u"a#", u"a*", false},
+      {u"#", u"#", false},
+      {u"a", u"*", false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Matches(c.pattern, c.candidate), c.expected) << "case #" << (&c - cases);
@@ -57,7 +74,8 @@ TEST(GetText, ReadsTheAnnouncedLengthThroughTheCodePage) {
   ScriptedWindowTree tree;
   const WindowHandle w = tree.AddTopLevel("Edit", u"Caf\u00e9 \u20ac");
   EXPECT_EQ(GetText(tree, w), u"Caf\u00e9 \u20ac");
-  EXPECT_EQ(tree.Messages(), (std::vector<Message>{{Kind::kGetTextLength, w, ""}, {Kind::kGetText, w, ""}}));
+  EXPECT_EQ(tree.Messages(),
+            (std::vector<Message>{{Kind::kGetTextLength, w, ""}, {Kind::kGetText, w, ""}}));
   tree.ClearMessages();
   EXPECT_EQ(GetText(tree, 0), u"");
   EXPECT_TRUE(tree.Messages().empty());
@@ -71,7 +89,8 @@ TEST(GetText, BoundsWhatTheWindowAnnounces) {
     long reported;
     std::size_t textBytes, expectedBytes;
   };
-  const Case cases[] = {{-5, 3, 0}, {LONG_MIN, 3, 0}, {10, 3, 3}, {2, 3, 2}, {LONG_MAX, cap + 9, cap}};
+  const Case cases[] = {
+      {-5, 3, 0}, {LONG_MIN, 3, 0}, {10, 3, 3}, {2, 3, 2}, {LONG_MAX, cap + 9, cap}};
   for (const Case& c : cases) {
     ScriptedWindowTree tree;
     const WindowHandle w = tree.AddTopLevel("Edit", Text(c.textBytes, u'x'));
@@ -89,8 +108,8 @@ TEST(GetClass, ExactNameOrSpacesThatMatchNoSearchedClass) {
   for (const WindowHandle gone : {mdi, WindowHandle{0}}) {
     const Text name = GetClass(tree, gone);
     EXPECT_EQ(name, Text(255, u' '));
-    for (const char16_t* searched :
-         {u"MDIClient", u"AOL Child", u"RICHCNTL", u"_AOL_Image", u"_AOL_Listbox", u"_AOL_Combobox"}) {
+    for (const char16_t* searched : {u"MDIClient", u"AOL Child", u"RICHCNTL", u"_AOL_Image",
+                                     u"_AOL_Listbox", u"_AOL_Combobox"}) {
       EXPECT_FALSE(Matches(searched, name));
     }
   }
@@ -107,9 +126,12 @@ TEST(Toolkit, MessagesReachOnlyTheGivenWindowAndNeverHandleZero) {
     StayOnTop(tree, w, onTop);
     EXPECT_EQ(tree.IsTopmost(w), onTop != 0);
   }
-  EXPECT_EQ(tree.Messages(), (std::vector<Message>{{Kind::kSetText, w, "\x80<B>x"}, {Kind::kButtonDown, w, ""},
-                                                   {Kind::kButtonUp, w, ""},        {Kind::kSetTopmost, w, "1"},
-                                                   {Kind::kSetTopmost, w, "0"},     {Kind::kSetTopmost, w, "1"}}));
+  EXPECT_EQ(tree.Messages(), (std::vector<Message>{{Kind::kSetText, w, "\x80<B>x"},
+                                                   {Kind::kButtonDown, w, ""},
+                                                   {Kind::kButtonUp, w, ""},
+                                                   {Kind::kSetTopmost, w, "1"},
+                                                   {Kind::kSetTopmost, w, "0"},
+                                                   {Kind::kSetTopmost, w, "1"}}));
   tree.ClearMessages();
   SetText(tree, 0, u"x");
   ClickIcon(tree, 0);

@@ -63,7 +63,8 @@ void WindowApiWin32::ClassName(WindowHandle window, char* buffer, int capacity) 
   const HWND hwnd = ToHwnd(window);
   if (!hwnd || !buffer || capacity <= 0) return;
   char name[257];  // class names are at most 256 characters
-  const int limit = capacity < static_cast<int>(sizeof name) ? capacity : static_cast<int>(sizeof name);
+  const int limit =
+      capacity < static_cast<int>(sizeof name) ? capacity : static_cast<int>(sizeof name);
   const int length = GetClassNameA(hwnd, name, limit);
   if (length <= 0 || length >= limit) return;
   std::memcpy(buffer, name, static_cast<std::size_t>(length) + 1);

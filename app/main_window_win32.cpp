@@ -73,7 +73,7 @@ enum Id : int {
 enum class Kind { Text, Button, Group, Option, Check, Label, Swatch, DrawBox };
 enum Face { kPlain, kBold, kItalic, kUnderline, kStrikeout, kFaceCount };
 
-struct ControlSpec {
+struct ControlLayout {
   Id id;
   Kind kind;
   Id group;  // positions are relative to this group's top-left corner
@@ -84,7 +84,7 @@ struct ControlSpec {
 };
 
 // In keyboard (tab) order, which is also the order of creation.
-constexpr ControlSpec kLayout[] = {
+constexpr ControlLayout kLayout[] = {
     {kTxtSend, Kind::Text, kWindow, 8, 8, 233, 19, "", "Text to Send"},
     {kCmdSendChat, Kind::Button, kWindow, 240, 8, 49, 19, "To Chat", "Send to Chat"},
     {kCmdSendIM, Kind::Button, kWindow, 288, 8, 49, 19, "To IM", "Send to Active IM"},
@@ -137,9 +137,9 @@ constexpr struct {
     {kOptAlternate, EffectMode::Alternate},   {kOptRandom, EffectMode::Random},
 };
 
-const ControlSpec* SpecOf(int id) {
-  for (const ControlSpec& spec : kLayout) {
-    if (spec.id == id) return &spec;
+const ControlLayout* LayoutOf(int id) {
+  for (const ControlLayout& layout : kLayout) {
+    if (layout.id == id) return &layout;
   }
   return nullptr;
 }
@@ -148,8 +148,8 @@ bool IsOption(int id) {
   return id >= kOptNoEffect && id <= kOptRandom;
 }
 bool IsCheck(int id) {
-  const ControlSpec* spec = SpecOf(id);
-  return spec && spec->kind == Kind::Check;
+  const ControlLayout* layout = LayoutOf(id);
+  return layout && layout->kind == Kind::Check;
 }
 
 // The window's state and its two faces towards MainForm: the view of its controls and the
@@ -346,8 +346,8 @@ LRESULT OnControlColor(HDC dc, HWND control) {
       return reinterpret_cast<LRESULT>(gMain->swatchBrushes[i].Get());
     }
   }
-  const ControlSpec* spec = SpecOf(id);
-  SetTextColor(dc, spec && spec->kind == Kind::Group ? kGreen : kRed);
+  const ControlLayout* layout = LayoutOf(id);
+  SetTextColor(dc, layout && layout->kind == Kind::Group ? kGreen : kRed);
   SetBkColor(dc, kBlack);
   return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
 }
@@ -462,10 +462,10 @@ void CreateFonts(std::array<FontHandle, kFaceCount>& fonts) {
   }
 }
 
-HWND CreateControl(const ControlSpec& spec, HWND parent, HINSTANCE instance) {
-  int x = spec.x;
-  int y = spec.y;
-  if (const ControlSpec* group = SpecOf(spec.group)) {
+HWND CreateControl(const ControlLayout& layout, HWND parent, HINSTANCE instance) {
+  int x = layout.x;
+  int y = layout.y;
+  if (const ControlLayout* group = LayoutOf(layout.group)) {
     x += group->x;
     y += group->y;
   }
@@ -473,7 +473,7 @@ HWND CreateControl(const ControlSpec& spec, HWND parent, HINSTANCE instance) {
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP;
   DWORD exStyle = 0;
   const char* className = "BUTTON";
-  switch (spec.kind) {
+  switch (layout.kind) {
     case Kind::Text:
       className = "EDIT";
       style |= WS_TABSTOP | ES_AUTOHSCROLL;
@@ -487,7 +487,7 @@ HWND CreateControl(const ControlSpec& spec, HWND parent, HINSTANCE instance) {
       break;
     case Kind::Option:
       style |= WS_TABSTOP | BS_AUTORADIOBUTTON;
-      if (spec.id != kOptNoEffect) style &= ~WS_GROUP;
+      if (layout.id != kOptNoEffect) style &= ~WS_GROUP;
       break;
     case Kind::Check:
       style |= WS_TABSTOP | BS_AUTOCHECKBOX;
@@ -506,9 +506,10 @@ HWND CreateControl(const ControlSpec& spec, HWND parent, HINSTANCE instance) {
       exStyle = WS_EX_CLIENTEDGE;
       break;
   }
-  return CreateWindowExA(exStyle, className, spec.caption ? spec.caption : "", style, x, y,
-                         spec.width, spec.height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+  return CreateWindowExA(exStyle, className, layout.caption ? layout.caption : "", style, x, y,
+                         layout.width, layout.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance,
+                         nullptr);
 }
 
 void AddTooltip(HWND tooltip, HWND window, HWND control, const char* text) {
@@ -522,18 +523,18 @@ void AddTooltip(HWND tooltip, HWND window, HWND control, const char* text) {
 }
 
 bool BuildControls(MainWindow& m) {
-  for (const ControlSpec& spec : kLayout) {
-    const HWND control = CreateControl(spec, m.window, m.instance);
+  for (const ControlLayout& layout : kLayout) {
+    const HWND control = CreateControl(layout, m.window, m.instance);
     if (!control) return false;
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m.fonts[spec.face].Get()), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m.fonts[layout.face].Get()), FALSE);
   }
   // Frames and labels lie beneath what they hold or touch, as containers do: a frame
   // under its controls, a label under the swatch its text box reaches into, and both
   // clipped by them. Neither takes the focus, so the keyboard order stays as created.
   for (const Kind kind : {Kind::Label, Kind::Group}) {
-    for (const ControlSpec& spec : kLayout) {
-      if (spec.kind != kind) continue;
-      SetWindowPos(m.Control(spec.id), HWND_BOTTOM, 0, 0, 0, 0,
+    for (const ControlLayout& layout : kLayout) {
+      if (layout.kind != kind) continue;
+      SetWindowPos(m.Control(layout.id), HWND_BOTTOM, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
@@ -547,8 +548,8 @@ bool BuildControls(MainWindow& m) {
   m.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m.window,
                               nullptr, m.instance, nullptr);
-  for (const ControlSpec& spec : kLayout) {
-    if (spec.tooltip) AddTooltip(m.tooltip, m.window, m.Control(spec.id), spec.tooltip);
+  for (const ControlLayout& layout : kLayout) {
+    if (layout.tooltip) AddTooltip(m.tooltip, m.window, m.Control(layout.id), layout.tooltip);
   }
   return true;
 }

@@ -53,7 +53,9 @@ std::optional<EffectMode> ParseEffect(std::string_view value) {
   return std::nullopt;
 }
 
-std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
+std::string Quoted(std::string_view s) {
+  return "'" + std::string(s) + "'";
+}
 
 // Sets what one "--name" or "--name=value" argument asks for; gives the error, or "".
 std::string ApplyOption(std::string_view arg, ComposeCommand& command) {

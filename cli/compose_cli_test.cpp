@@ -49,24 +49,25 @@ TEST(ComposeCli, EachOptionReachesTheComposer) {
   const struct {
     std::vector<std::string> args;
     std::string out;
-  } cases[] = {
-      {{"--bold", "--italic", "--underline", "--strikeout", "hi"},
-       "<S><U><I><B>hi</B></I></U></S>"},
-      {{"--hacker", "--backwards", "--spaced", "hello"}, "o L L e H"},
-      {{"--elite", "Hm"}, "|-|^^"},
-      {{"--effect=waves", "Hey"}, "<SUP>H</SUP>e<SUB>y</SUB>"},
-      {{"--effect=grow-shrink", "hi"}, "hi"},
-      {{"--effect=grow-shrink", "--target=im", "hi"},
-       "<FONT SIZE=4>h<FONT SIZE=3>i<FONT SIZE=2><FONT SIZE=1><FONT SIZE=2><FONT SIZE=3>"},
-      {{"--effect=fade", "--fade-colors=#00ff00,0", "ab"},
-       "<FONT COLOR=#00FF00>a</FONT><FONT COLOR=#000000>b</FONT>"},
-      {{"--effect=alternate", "--alt-colors=#123456,16711680", "ab"},
-       "<FONT COLOR=#0000FF>a</FONT><FONT COLOR=#123456>b</FONT>"},
-      {{"--you=B\xc3\xa9n", "--backwards", "%me%<%YOU%"}, "n\xc3\xa9" "B<"},
-      {{"%me%"}, "%me%"},
-      {{"--encoding=windows-1252", "--elite", "TM \xc3\xa9"}, "\x99 \xe9"},
-      {{"--", "--bold"}, "--bold"},
-      {{"--backwards", "\xf0\x9f\x98\x80"}, "\xef\xbf\xbd\xef\xbf\xbd"}};
+  } cases[] = {{{"--bold", "--italic", "--underline", "--strikeout", "hi"},
+                "<S><U><I><B>hi</B></I></U></S>"},
+               {{"--hacker", "--backwards", "--spaced", "hello"}, "o L L e H"},
+               {{"--elite", "Hm"}, "|-|^^"},
+               {{"--effect=waves", "Hey"}, "<SUP>H</SUP>e<SUB>y</SUB>"},
+               {{"--effect=grow-shrink", "hi"}, "hi"},
+               {{"--effect=grow-shrink", "--target=im", "hi"},
+                "<FONT SIZE=4>h<FONT SIZE=3>i<FONT SIZE=2><FONT SIZE=1><FONT SIZE=2><FONT SIZE=3>"},
+               {{"--effect=fade", "--fade-colors=#00ff00,0", "ab"},
+                "<FONT COLOR=#00FF00>a</FONT><FONT COLOR=#000000>b</FONT>"},
+               {{"--effect=alternate", "--alt-colors=#123456,16711680", "ab"},
+                "<FONT COLOR=#0000FF>a</FONT><FONT COLOR=#123456>b</FONT>"},
+               {{"--you=B\xc3\xa9n", "--backwards", "%me%<%YOU%"},
+                "n\xc3\xa9"
+                "B<"},
+               {{"%me%"}, "%me%"},
+               {{"--encoding=windows-1252", "--elite", "TM \xc3\xa9"}, "\x99 \xe9"},
+               {{"--", "--bold"}, "--bold"},
+               {{"--backwards", "\xf0\x9f\x98\x80"}, "\xef\xbf\xbd\xef\xbf\xbd"}};
   for (const auto& c : cases) {
     const Outcome run = Compose(c.args);
     EXPECT_EQ(run.status, 0) << c.args.back();
@@ -103,7 +104,9 @@ TEST(ComposeCli, BadInputGivesOneMessageAndNoPartialLine) {
       {{"a", "b"}, "", "", "more than one TEXT given"},
       {{"ok\xe2\x82"}, "", "", "TEXT: invalid UTF-8 at byte 3"},
       {{"--bold"}, "ok\nb\xc3(d\nnever\n", "<B>ok</B>\n", "line 2: invalid UTF-8 at byte 2"},
-      {{"--encoding=windows-1252"}, "ok\n\xe4\xb8\xad\n", "ok\n",
+      {{"--encoding=windows-1252"},
+       "ok\n\xe4\xb8\xad\n",
+       "ok\n",
        "line 2: U+4E2D has no byte in Windows-1252"}};
   for (const auto& c : cases) {
     const Outcome run = Compose(c.args, c.input);

@@ -236,7 +236,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Register("AOL Frame25", FrameProc);
   Register("AOL Child", DocumentProc);
   Register("AOL Children", DocumentProc);
-  for (const char* name : {"RICHCNTL", "_AOL_Icon", "_AOL_Image", "_AOL_Listbox", "_AOL_Combobox"}) {
+  for (const char* name :
+       {"RICHCNTL", "_AOL_Icon", "_AOL_Image", "_AOL_Listbox", "_AOL_Combobox"}) {
     Register(name, DefWindowProcA);
   }
 

@@ -49,7 +49,9 @@ int Usage() {
   return 2;
 }
 
-void PrintHandle(WindowHandle handle) { std::printf("%lu\n", static_cast<unsigned long>(handle)); }
+void PrintHandle(WindowHandle handle) {
+  std::printf("%lu\n", static_cast<unsigned long>(handle));
+}
 
 void PrintText(const Text& text) {
   for (unsigned char b : bw::EncodeWindows1252Lossy(text)) std::printf("%02X", b);
@@ -92,8 +94,8 @@ struct Finder {
   WindowHandle (*find)(WindowApi&);
 };
 constexpr Finder kFinders[] = {
-    {"find-aol", bw::FindAOL},   {"find-mdi", bw::FindMDI},         {"find-chat", bw::FindChatRoom},
-    {"find-im", bw::FindIM},     {"find-welcome", bw::FindWelcome},
+    {"find-aol", bw::FindAOL}, {"find-mdi", bw::FindMDI},         {"find-chat", bw::FindChatRoom},
+    {"find-im", bw::FindIM},   {"find-welcome", bw::FindWelcome},
 };
 
 struct Reader {
@@ -141,8 +143,8 @@ int Run(int argc, char** argv) {
     PrintText(bw::GetClass(api, *window));
   } else if (command == "text" && argc == 3) {
     PrintText(bw::GetText(api, *window));
-  } else if (command == "topmost" && argc == 4 && (std::strcmp(argv[3], "0") == 0 ||
-                                                   std::strcmp(argv[3], "1") == 0)) {
+  } else if (command == "topmost" && argc == 4 &&
+             (std::strcmp(argv[3], "0") == 0 || std::strcmp(argv[3], "1") == 0)) {
     bw::StayOnTop(api, *window, argv[3][0] == '1' ? -1 : 0);
   } else {
     return Usage();

@@ -9,9 +9,15 @@ namespace bw {
 
 using ColorRef = std::uint32_t;
 
-[[nodiscard]] constexpr int RedOf(ColorRef v) { return static_cast<int>(v & 0xFF); }
-[[nodiscard]] constexpr int GreenOf(ColorRef v) { return static_cast<int>((v >> 8) & 0xFF); }
-[[nodiscard]] constexpr int BlueOf(ColorRef v) { return static_cast<int>((v >> 16) & 0xFF); }
+[[nodiscard]] constexpr int RedOf(ColorRef v) {
+  return static_cast<int>(v & 0xFF);
+}
+[[nodiscard]] constexpr int GreenOf(ColorRef v) {
+  return static_cast<int>((v >> 8) & 0xFF);
+}
+[[nodiscard]] constexpr int BlueOf(ColorRef v) {
+  return static_cast<int>((v >> 16) & 0xFF);
+}
 
 // Channels in 0..255 back into a ColorRef.
 [[nodiscard]] constexpr ColorRef MakeColorRef(int red, int green, int blue) {

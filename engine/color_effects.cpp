@@ -18,7 +18,9 @@ constexpr std::size_t kCharAt = 20;
 static_assert(kElement.size() == kElementSize && kElement[kColorAt] == u'#' &&
               kElement[kCharAt] == u'?');
 
-bool OnlySpaces(TextView text) { return text.find_first_not_of(u' ') == TextView::npos; }
+bool OnlySpaces(TextView text) {
+  return text.find_first_not_of(u' ') == TextView::npos;
+}
 
 // The loop the three effects share. `nextColor(i)` gives the color of the non-space
 // character at 0-based index i and is called for those characters only, left to right.
@@ -43,7 +45,9 @@ Text ColorEach(TextView text, NextColor nextColor) {
 }
 
 // Draws lie in [0, 1), so truncation is the whole part; the clamp guards scripted draws.
-int RandomChannel() { return std::clamp(static_cast<int>(NextRandom() * 256), 0, 255); }
+int RandomChannel() {
+  return std::clamp(static_cast<int>(NextRandom() * 256), 0, 255);
+}
 
 }  // namespace
 

@@ -13,15 +13,24 @@ namespace {
 StyleOptions Options(std::string_view flags) {
   StyleOptions o;
   for (char f : flags) {
-    bool* flag = f == 'B' ? &o.Bold : f == 'I' ? &o.Italic : f == 'U' ? &o.Underline
-               : f == 'S' ? &o.Strikeout : f == 'h' ? &o.Hacker : f == 'e' ? &o.Elite
-               : f == 's' ? &o.Spaced : f == 'b' ? &o.Backwards : nullptr;
+    bool* flag = f == 'B'   ? &o.Bold
+                 : f == 'I' ? &o.Italic
+                 : f == 'U' ? &o.Underline
+                 : f == 'S' ? &o.Strikeout
+                 : f == 'h' ? &o.Hacker
+                 : f == 'e' ? &o.Elite
+                 : f == 's' ? &o.Spaced
+                 : f == 'b' ? &o.Backwards
+                            : nullptr;
     if (flag) *flag = true;
   }
   const auto effect = flags.find('/') == flags.npos ? ' ' : flags.back();
-  o.Effect = effect == 'a' ? EffectMode::Alternate : effect == 'f' ? EffectMode::ColorFade
-           : effect == 'r' ? EffectMode::Random : effect == 'w' ? EffectMode::Waves
-           : effect == 'g' ? EffectMode::GrowShrink : EffectMode::NoEffect;
+  o.Effect = effect == 'a'   ? EffectMode::Alternate
+             : effect == 'f' ? EffectMode::ColorFade
+             : effect == 'r' ? EffectMode::Random
+             : effect == 'w' ? EffectMode::Waves
+             : effect == 'g' ? EffectMode::GrowShrink
+                             : EffectMode::NoEffect;
   return o;
 }
 

@@ -24,8 +24,10 @@ TEST(ReplaceVars, FillsEachPlaceholderInAnyCaseCallingEveryReaderOnce) {
     FixedContext context;
     TextView in, out;
     int yields;
-  } cases[] = {{{u"Ann", u"Ben", u"Town Square"}, u"hi %you%, this is %me% in %room%",
-                u"hi Ben, this is Ann in Town Square", 3},
+  } cases[] = {{{u"Ann", u"Ben", u"Town Square"},
+                u"hi %you%, this is %me% in %room%",
+                u"hi Ben, this is Ann in Town Square",
+                3},
                {{u"Ann", u"Ben", u"Lobby"}, u"%ME% and %Me%", u"Ann and Ann", 2},
                {{u"Ann", u"Ben", u"Lobby"}, u"%me%%me% %me", u"AnnAnn %me", 2},
                {{u"Ann", u"", u"Lobby"}, u"hi %you%!", u"hi !", 1},

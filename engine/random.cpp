@@ -8,7 +8,7 @@ namespace bw {
 
 namespace {
 constexpr std::uint32_t kStart = 0x50000;
-constexpr std::uint32_t kMask = 0xFFFFFF;  // 24 bits of state
+constexpr std::uint32_t kMask = 0xFFFFFF;    // 24 bits of state
 constexpr double kScale = 1.0 / 16777216.0;  // 2^-24, exact
 
 std::uint32_t state = kStart;
@@ -23,14 +23,18 @@ double NextRandom() {
 }
 
 void ReseedRandomFromClock() {
-  const auto ticks = static_cast<std::uint64_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto ticks =
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   // Fold every bit of the tick count in, so calls a moment apart start apart.
   state = static_cast<std::uint32_t>(ticks ^ (ticks >> 24) ^ (ticks >> 48)) & kMask;
 }
 
-void SetRandomSourceForTesting(RandomSource source) { scripted = std::move(source); }
+void SetRandomSourceForTesting(RandomSource source) {
+  scripted = std::move(source);
+}
 
-void ResetRandomForTesting() { state = kStart; }
+void ResetRandomForTesting() {
+  state = kStart;
+}
 
 }  // namespace bw

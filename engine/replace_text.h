@@ -15,7 +15,6 @@ namespace bw {
 // nothing and returns `text` unchanged (it would otherwise match everywhere, forever).
 // ReplaceText(u"aaa", u"aa", u"b", true) == u"ba"
 // ReplaceText(u"Hi BOB", u"bob", u"Al", false) == u"Hi Al"
-[[nodiscard]] Text ReplaceText(TextView text, TextView find, TextView replacement,
-                               bool matchCase);
+[[nodiscard]] Text ReplaceText(TextView text, TextView find, TextView replacement, bool matchCase);
 
 }  // namespace bw

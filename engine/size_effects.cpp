@@ -34,9 +34,9 @@ Text WavesText(TextView text) {
 }
 
 Text GrowShrinkText(TextView text) {
-  static constexpr std::array<TextView, 6> kSizeTags = {
-      u"<FONT SIZE=4>", u"<FONT SIZE=3>", u"<FONT SIZE=2>",
-      u"<FONT SIZE=1>", u"<FONT SIZE=2>", u"<FONT SIZE=3>"};
+  static constexpr std::array<TextView, 6> kSizeTags = {u"<FONT SIZE=4>", u"<FONT SIZE=3>",
+                                                        u"<FONT SIZE=2>", u"<FONT SIZE=1>",
+                                                        u"<FONT SIZE=2>", u"<FONT SIZE=3>"};
   Text out;
   out.reserve(text.size() * 14 + 5 * 13);
   for (std::size_t p = 0; p < text.size(); p += kSizeTags.size()) {

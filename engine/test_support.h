@@ -27,7 +27,9 @@ struct ScriptedRandom {
 
 // Counts the yields made while it lives.
 struct YieldCounter {
-  YieldCounter() { count = 0, SetYieldHook([] { ++count; }); }
+  YieldCounter() {
+    count = 0, SetYieldHook([] { ++count; });
+  }
   ~YieldCounter() { SetYieldHook(nullptr); }
   static inline int count = 0;
 };

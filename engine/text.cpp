@@ -10,11 +10,16 @@ char16_t UpperChar(char16_t c) {
     return static_cast<char16_t>(c - 0x20);
   }
   switch (c) {
-    case 0x0161: return 0x0160;  // s caron
-    case 0x017E: return 0x017D;  // z caron
-    case 0x0153: return 0x0152;  // oe
-    case 0x00FF: return 0x0178;  // y diaeresis
-    default: return c;
+    case 0x0161:
+      return 0x0160;  // s caron
+    case 0x017E:
+      return 0x017D;  // z caron
+    case 0x0153:
+      return 0x0152;  // oe
+    case 0x00FF:
+      return 0x0178;  // y diaeresis
+    default:
+      return c;
   }
 }
 

@@ -20,29 +20,52 @@ struct LookAlike {
 };
 
 constexpr LookAlike kLookAlikes[] = {
-    {u'A', u"\u00c5", u"\u00c3", u"\u00c4"}, {u'a', u"\u00e5", u"\u00e4", u"\u00e3"},
-    {u'B', u"\u00df"},                       {u'C', u"\u00c7"},
-    {u'c', u"\u00a9"},                       {u'D', u"\u00d0"},
-    {u'd', u"\u00f0"},                       {u'E', u"\u00cb", u"\u00ca", u"\u00c9"},
-    {u'e', u"\u00ea", u"\u00eb", u"\u00e9"}, {u'f', u"\u0192"},
-    {u'H', u"|-|"},                          {u'I', u"\u00cf", u"\u00ce", u"\u00cd"},
-    {u'i', u"\u00ed", u"\u00ee", u"\u00ef"}, {u'K', u"|\u2039"},
-    {u'k', u"|\u00ab"},                      {u'L', u"\u00a3"},
-    {u'M', u"|V|"},                          {u'm', u"^^"},
-    {u'N', u"\u00d1"},                       {u'n', u"\u00f1"},
-    {u'O', u"\u00d8"},                       {u'o', u"\u00f8"},
-    {u'P', u"\u00b6"},                       {u'p', u"\u00de"},
-    {u'r', u"\u00ae"},                       {u'S', u"\u0160", u"\u00a7", u"$"},
-    {u's', u"\u0161"},                       {u'T', u"\u00af|\u00af"},
-    {u't', u"\u2020"},                       {u'U', u"\u00dc", u"\u00db", u"\u00da"},
-    {u'u', u"\u00fa", u"\u00fc", u"\u00fb"}, {u'V', u"\\/"},
-    {u'W', u"VV"},                           {u'w', u"vv"},
-    {u'x', u"\u00d7"},                       {u'Y', u"\u00dd", u"\u00a5", u"\u0178"},
-    {u'y', u"\u00fd", u"\u00ff", u"\u00ff"}, {u'!', u"\u00a1"},
-    {u'?', u"\u00bf"},                       {u',', u"\u00b8"},
-    {u'1', u"\u00b9"},                       {u'2', u"\u00b2"},
-    {u'3', u"\u00b3"},                       {u'_', u"\u00af"},
-    {u'-', u"\u00f7"},                       {u'|', u"\u00a6"},
+    {u'A', u"\u00c5", u"\u00c3", u"\u00c4"},
+    {u'a', u"\u00e5", u"\u00e4", u"\u00e3"},
+    {u'B', u"\u00df"},
+    {u'C', u"\u00c7"},
+    {u'c', u"\u00a9"},
+    {u'D', u"\u00d0"},
+    {u'd', u"\u00f0"},
+    {u'E', u"\u00cb", u"\u00ca", u"\u00c9"},
+    {u'e', u"\u00ea", u"\u00eb", u"\u00e9"},
+    {u'f', u"\u0192"},
+    {u'H', u"|-|"},
+    {u'I', u"\u00cf", u"\u00ce", u"\u00cd"},
+    {u'i', u"\u00ed", u"\u00ee", u"\u00ef"},
+    {u'K', u"|\u2039"},
+    {u'k', u"|\u00ab"},
+    {u'L', u"\u00a3"},
+    {u'M', u"|V|"},
+    {u'm', u"^^"},
+    {u'N', u"\u00d1"},
+    {u'n', u"\u00f1"},
+    {u'O', u"\u00d8"},
+    {u'o', u"\u00f8"},
+    {u'P', u"\u00b6"},
+    {u'p', u"\u00de"},
+    {u'r', u"\u00ae"},
+    {u'S', u"\u0160", u"\u00a7", u"$"},
+    {u's', u"\u0161"},
+    {u'T', u"\u00af|\u00af"},
+    {u't', u"\u2020"},
+    {u'U', u"\u00dc", u"\u00db", u"\u00da"},
+    {u'u', u"\u00fa", u"\u00fc", u"\u00fb"},
+    {u'V', u"\\/"},
+    {u'W', u"VV"},
+    {u'w', u"vv"},
+    {u'x', u"\u00d7"},
+    {u'Y', u"\u00dd", u"\u00a5", u"\u0178"},
+    {u'y', u"\u00fd", u"\u00ff", u"\u00ff"},
+    {u'!', u"\u00a1"},
+    {u'?', u"\u00bf"},
+    {u',', u"\u00b8"},
+    {u'1', u"\u00b9"},
+    {u'2', u"\u00b2"},
+    {u'3', u"\u00b3"},
+    {u'_', u"\u00af"},
+    {u'-', u"\u00f7"},
+    {u'|', u"\u00a6"},
 };
 
 // Every character with look-alikes is ASCII, so a 128-slot index finds an entry in one
@@ -68,8 +91,11 @@ struct Sequence {
 };
 
 constexpr Sequence kFractions[] = {{u"1/4", u'\u00bc'}, {u"1/2", u'\u00bd'}, {u"3/4", u'\u00be'}};
-constexpr Sequence kLigatures[] = {{u"ae", u'\u00e6'}, {u"AE", u'\u00c6'}, {u"oe", u'\u0153'},
-                                   {u"OE", u'\u0152'}, {u"TM", u'\u2122'}};
+constexpr Sequence kLigatures[] = {{u"ae", u'\u00e6'},
+                                   {u"AE", u'\u00c6'},
+                                   {u"oe", u'\u0153'},
+                                   {u"OE", u'\u0152'},
+                                   {u"TM", u'\u2122'}};
 
 template <std::size_t N>
 const Sequence* MatchAt(TextView text, std::size_t i, const Sequence (&table)[N]) {
@@ -87,7 +113,11 @@ Text HackerText(TextView text) {
   for (char16_t c : text) {
     const char16_t upper = UpperChar(c);
     switch (upper) {
-      case u'A': case u'E': case u'I': case u'O': case u'U':
+      case u'A':
+      case u'E':
+      case u'I':
+      case u'O':
+      case u'U':
         result.push_back(static_cast<char16_t>(upper + 0x20));
         break;
       default:
@@ -141,6 +171,8 @@ Text SpacedText(TextView text) {
   return result;
 }
 
-Text ReverseText(TextView text) { return Text(text.rbegin(), text.rend()); }
+Text ReverseText(TextView text) {
+  return Text(text.rbegin(), text.rend());
+}
 
 }  // namespace bw

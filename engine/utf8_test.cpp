@@ -27,9 +27,10 @@ TEST(Utf8, IllFormedInputNamesTheByteItStartsAt) {
   const struct {
     std::string_view bytes;
     std::size_t badIndex;
-  } cases[] = {{"\x80", 0}, {"a\xc0\xaf", 1}, {"\xc1\xbf", 0}, {"\xe0\x80\xaf", 0},
-               {"ok\xed\xa0\x80", 2}, {"\xf4\x90\x80\x80", 0}, {"\xf5\x80\x80\x80", 0},
-               {"ab\xe2\x82", 2}, {"\xff", 0}, {"\xc2\x41", 0}, {"x\xe2\x28\xa1", 1}};
+  } cases[] = {
+      {"\x80", 0},           {"a\xc0\xaf", 1},        {"\xc1\xbf", 0},         {"\xe0\x80\xaf", 0},
+      {"ok\xed\xa0\x80", 2}, {"\xf4\x90\x80\x80", 0}, {"\xf5\x80\x80\x80", 0}, {"ab\xe2\x82", 2},
+      {"\xff", 0},           {"\xc2\x41", 0},         {"x\xe2\x28\xa1", 1}};
   for (const auto& c : cases) {
     std::size_t badIndex = 99;
     EXPECT_FALSE(DecodeUtf8(c.bytes, &badIndex)) << "accepted the case at " << c.badIndex;

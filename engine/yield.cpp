@@ -6,7 +6,9 @@ namespace {
 YieldHook hook = nullptr;
 }  // namespace
 
-void SetYieldHook(YieldHook newHook) { hook = newHook; }
+void SetYieldHook(YieldHook newHook) {
+  hook = newHook;
+}
 
 void LetPendingEventsRun() {
   if (hook) hook();

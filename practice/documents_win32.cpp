@@ -70,13 +70,13 @@ Document* DocumentOf(HWND window) {
 }
 
 HFONT MakeFont(int height, int weight, const wchar_t* face) {
-  LOGFONTW spec{};
-  spec.lfHeight = -height;
-  spec.lfWeight = weight;
-  spec.lfCharSet = DEFAULT_CHARSET;
-  spec.lfQuality = ANTIALIASED_QUALITY;
-  lstrcpynW(spec.lfFaceName, face, LF_FACESIZE);
-  return CreateFontIndirectW(&spec);
+  LOGFONTW logFont{};
+  logFont.lfHeight = -height;
+  logFont.lfWeight = weight;
+  logFont.lfCharSet = DEFAULT_CHARSET;
+  logFont.lfQuality = ANTIALIASED_QUALITY;
+  lstrcpynW(logFont.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectW(&logFont);
 }
 
 void Receive(Document& doc) {
@@ -121,18 +121,18 @@ LRESULT CALLBACK InputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 HWND CreateChild(HWND parent, DWORD exStyle, const wchar_t* className, const wchar_t* text,
                  DWORD style, int id) {
-  const HWND child = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0,
-                                     0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR{id}),
-                                     g_instance, nullptr);
+  const HWND child =
+      CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                      reinterpret_cast<HMENU>(INT_PTR{id}), g_instance, nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(g_uiFont.Get()), FALSE);
   return child;
 }
 
 void CreateSendRow(HWND hwnd, Document& doc) {
-  doc.transcript = CreateChild(hwnd, WS_EX_CLIENTEDGE, kTranscriptClass, L"", WS_VSCROLL,
-                               kTranscriptId);
-  doc.input = CreateChild(hwnd, WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL,
-                          kInputId);
+  doc.transcript =
+      CreateChild(hwnd, WS_EX_CLIENTEDGE, kTranscriptClass, L"", WS_VSCROLL, kTranscriptId);
+  doc.input =
+      CreateChild(hwnd, WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, kInputId);
   // No limit: a styled line is many times longer than what was typed.
   SendMessageW(doc.input, EM_SETLIMITTEXT, 0, 0);
   g_editProc = reinterpret_cast<WNDPROC>(
@@ -301,8 +301,8 @@ bool RegisterSuperclass(const wchar_t* base, const wchar_t* name) {
 
 HWND OpenDocument(HWND mdiClient, const Rect& place, const Text& title, Document* doc) {
   return CreateMDIWindowW(kDocumentClass, WideOf(title),
-                          WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, place.left,
-                          place.top, place.Width(), place.Height(), mdiClient, g_instance,
+                          WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, place.left, place.top,
+                          place.Width(), place.Height(), mdiClient, g_instance,
                           reinterpret_cast<LPARAM>(doc));
 }
 

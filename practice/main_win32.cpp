@@ -53,10 +53,10 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   switch (message) {
     case WM_CREATE: {
       CLIENTCREATESTRUCT mdi{nullptr, kFirstDocumentId};
-      g_mdiClient = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                                    WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL |
-                                        WS_VISIBLE,
-                                    0, 0, 0, 0, hwnd, nullptr, g_instance, &mdi);
+      g_mdiClient =
+          CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                          WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0,
+                          0, 0, hwnd, nullptr, g_instance, &mdi);
       return g_mdiClient ? 0 : -1;
     }
     case WM_DESTROY:
@@ -120,27 +120,24 @@ int Run(int show) {
 
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  const HWND frame = CreateWindowExW(0, kFrameClass, kFrameTitle,
-                                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, screenWidth,
-                                     screenHeight, nullptr, nullptr, g_instance, nullptr);
+  const HWND frame =
+      CreateWindowExW(0, kFrameClass, kFrameTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                      screenWidth, screenHeight, nullptr, nullptr, g_instance, nullptr);
   if (!frame) return 1;
   ShowWindow(frame, show);
   UpdateWindow(frame);
 
   // Opened oldest first, as a session runs: the Welcome window at sign-on, then the
   // Instant Message, then the chat room, which ends up active with its input box focused.
-  const DocumentRects places = PlaceDocuments(ScreenRectOf(g_mdiClient), screenWidth,
-                                              screenHeight);
+  const DocumentRects places = PlaceDocuments(ScreenRectOf(g_mdiClient), screenWidth, screenHeight);
   if (options->welcome) OpenWelcome(g_mdiClient, places.welcome, options->screenName);
   if (options->im) {
-    OpenInstantMessage(g_mdiClient, places.im, options->partner, options->screenName,
-                       LogReceived);
+    OpenInstantMessage(g_mdiClient, places.im, options->partner, options->screenName, LogReceived);
   }
   if (options->chat) {
     const std::vector<Text> people = {options->screenName, u"LuneTarragon", u"Pixelbrook",
                                       u"QuillaMarsh"};
-    OpenChatRoom(g_mdiClient, places.chat, options->room, options->screenName, people,
-                 LogReceived);
+    OpenChatRoom(g_mdiClient, places.chat, options->room, options->screenName, people, LogReceived);
   }
   WriteLog(kReadyLine);
 

@@ -12,8 +12,12 @@ namespace {
 // further: a line of thousands of "<" costs linear time, not quadratic.
 constexpr std::size_t kLongestTag = 64;
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-bool IsLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+bool IsBlank(char16_t c) {
+  return c == u' ' || c == u'\t';
+}
+bool IsLetter(char16_t c) {
+  return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
 
 std::optional<int> HexDigit(char16_t c) {
   if (c >= u'0' && c <= u'9') return c - u'0';

@@ -18,7 +18,9 @@ std::vector<RunStyle> CharStyles(const std::vector<StyledRun>& runs) {
   return styles;
 }
 
-std::string Narrow(TextView text) { return std::string(text.begin(), text.end()); }
+std::string Narrow(TextView text) {
+  return std::string(text.begin(), text.end());
+}
 
 TEST(ParseMarkup, RecognisedTagsSetTheirStyleInAnyCase) {
   const Shift none = Shift::None;
@@ -44,8 +46,8 @@ TEST(ParseMarkup, RecognisedTagsSetTheirStyleInAnyCase) {
 }
 
 TEST(ParseMarkup, ClosingTagsRestoreTheOuterStyle) {
-  const auto fonts = CharStyles(
-      ParseMarkup(u"<FONT COLOR=#FF0000>a<FONT COLOR=#0000FF SIZE=3>b</FONT>c</FONT>d"));
+  const auto fonts =
+      CharStyles(ParseMarkup(u"<FONT COLOR=#FF0000>a<FONT COLOR=#0000FF SIZE=3>b</FONT>c</FONT>d"));
   ASSERT_EQ(fonts.size(), 4u);
   EXPECT_EQ(fonts[0].color, kRed);
   EXPECT_EQ(fonts[1].color, kBlue);
@@ -66,9 +68,9 @@ TEST(ParseMarkup, ClosingTagsRestoreTheOuterStyle) {
 }
 
 TEST(ParseMarkup, UnclosedTagsStayToTheEndOfTheLine) {
-  const auto sizes = CharStyles(ParseMarkup(
-      u"<B><FONT SIZE=4>H<FONT SIZE=3>e<FONT SIZE=2>l<FONT SIZE=1>l<FONT SIZE=2>o</B>!"
-      u"<FONT SIZE=3>"));
+  const auto sizes = CharStyles(
+      ParseMarkup(u"<B><FONT SIZE=4>H<FONT SIZE=3>e<FONT SIZE=2>l<FONT SIZE=1>l<FONT SIZE=2>o</B>!"
+                  u"<FONT SIZE=3>"));
   const int expected[] = {4, 3, 2, 1, 2, 2};
   ASSERT_EQ(sizes.size(), 6u);
   for (std::size_t i = 0; i < sizes.size(); ++i) EXPECT_EQ(sizes[i].size, expected[i]) << i;

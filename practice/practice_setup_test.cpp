@@ -18,10 +18,10 @@ TEST(ParsePracticeOptions, ReadsEveryOptionInBothForms) {
   EXPECT_TRUE(plain->chat && plain->im && plain->welcome);
   EXPECT_TRUE(plain->logPath.empty());
 
-  const auto all = ParsePracticeOptions({u"--sn", u"Ann Lee", u"--room=Back Porch", u"--partner",
-                                         u"--no-im", u"--no-chat", u"--no-im", u"--no-welcome",
-                                         u"--log=Z:\\tmp\\a=b.log"},
-                                        &error);
+  const auto all =
+      ParsePracticeOptions({u"--sn", u"Ann Lee", u"--room=Back Porch", u"--partner", u"--no-im",
+                            u"--no-chat", u"--no-im", u"--no-welcome", u"--log=Z:\\tmp\\a=b.log"},
+                           &error);
   ASSERT_TRUE(all);
   EXPECT_EQ(all->screenName, u"Ann Lee");
   EXPECT_EQ(all->room, u"Back Porch");

@@ -6,10 +6,10 @@ namespace bw {
 
 namespace {
 
-constexpr int kGap = 4;            // between a document and the companion window
-constexpr int kMinColumn = 240;    // narrower than this, a chat transcript is unreadable
+constexpr int kGap = 4;          // between a document and the companion window
+constexpr int kMinColumn = 240;  // narrower than this, a chat transcript is unreadable
 constexpr int kMargin = 8;
-constexpr int kRowHeight = 24;     // input boxes and buttons
+constexpr int kRowHeight = 24;  // input boxes and buttons
 constexpr int kSendWidth = 64;
 constexpr int kPeopleHeight = 84;
 constexpr int kLabelHeight = 18;
@@ -48,8 +48,7 @@ ChatRoomRects LayOutChatRoom(int width, int height) {
   ChatRoomRects r;
   const int right = width - kMargin;
   r.image = {kMargin, kMargin, kMargin + 32, kMargin + 32};
-  r.view = {std::max(r.image.right + kMargin, right - 112), kMargin + 6, right,
-            kMargin + 6 + 160};
+  r.view = {std::max(r.image.right + kMargin, right - 112), kMargin + 6, right, kMargin + 6 + 160};
   r.title = {r.image.right + kMargin, kMargin, r.view.left - kMargin, kMargin + 32};
   r.people = {kMargin, height - kMargin - kPeopleHeight, right, height - kMargin};
   r.peopleLabel = {kMargin, r.people.top - kLabelHeight, right, r.people.top};

@@ -78,15 +78,30 @@ class Transcript {
     info.fMask = SIF_ALL;
     GetScrollInfo(hwnd_, SB_VERT, &info);
     switch (code) {
-      case SB_LINEUP: ScrollTo(scrollTop_ - kLineStep); break;
-      case SB_LINEDOWN: ScrollTo(scrollTop_ + kLineStep); break;
-      case SB_PAGEUP: ScrollTo(scrollTop_ - ClientHeight() + kLineStep); break;
-      case SB_PAGEDOWN: ScrollTo(scrollTop_ + ClientHeight() - kLineStep); break;
+      case SB_LINEUP:
+        ScrollTo(scrollTop_ - kLineStep);
+        break;
+      case SB_LINEDOWN:
+        ScrollTo(scrollTop_ + kLineStep);
+        break;
+      case SB_PAGEUP:
+        ScrollTo(scrollTop_ - ClientHeight() + kLineStep);
+        break;
+      case SB_PAGEDOWN:
+        ScrollTo(scrollTop_ + ClientHeight() - kLineStep);
+        break;
       case SB_THUMBTRACK:
-      case SB_THUMBPOSITION: ScrollTo(info.nTrackPos); break;
-      case SB_TOP: ScrollTo(0); break;
-      case SB_BOTTOM: ScrollTo(MaxScrollTop()); break;
-      default: break;
+      case SB_THUMBPOSITION:
+        ScrollTo(info.nTrackPos);
+        break;
+      case SB_TOP:
+        ScrollTo(0);
+        break;
+      case SB_BOTTOM:
+        ScrollTo(MaxScrollTop());
+        break;
+      default:
+        break;
     }
   }
 
@@ -138,21 +153,21 @@ class Transcript {
 
   const Font& FontFor(const RunStyle& style) {
     const int size = std::clamp(style.size, 1, kMaxFontSize);
-    const int key = size << 4 | style.bold | style.italic << 1 | style.underline << 2 |
-                    style.strikeout << 3;
+    const int key =
+        size << 4 | style.bold | style.italic << 1 | style.underline << 2 | style.strikeout << 3;
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
-    LOGFONTW spec{};
-    spec.lfHeight = -kPixelHeights[size];
-    spec.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
-    spec.lfItalic = style.italic;
-    spec.lfUnderline = style.underline;
-    spec.lfStrikeOut = style.strikeout;
-    spec.lfCharSet = DEFAULT_CHARSET;
-    spec.lfQuality = ANTIALIASED_QUALITY;
-    lstrcpynW(spec.lfFaceName, kFace, LF_FACESIZE);
+    LOGFONTW logFont{};
+    logFont.lfHeight = -kPixelHeights[size];
+    logFont.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+    logFont.lfItalic = style.italic;
+    logFont.lfUnderline = style.underline;
+    logFont.lfStrikeOut = style.strikeout;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfQuality = ANTIALIASED_QUALITY;
+    lstrcpynW(logFont.lfFaceName, kFace, LF_FACESIZE);
     Font font;
-    font.handle.Reset(CreateFontIndirectW(&spec));
+    font.handle.Reset(CreateFontIndirectW(&logFont));
     const HDC dc = GetDC(hwnd_);
     {
       SelectedObject keep(dc, font.handle.Get());

@@ -38,9 +38,9 @@ struct Sound {
 };
 
 constexpr Sound kSounds[] = {
-    {"CLICK", "click.wav", 1, 22050, 16, 6708},  {"KEY", "key.wav", 1, 22050, 16, 9156},
-    {"ROLL", "roll.wav", 1, 22050, 16, 14972},   {"START", "start.wav", 1, 11025, 16, 33074},
-    {"END", "end.wav", 1, 11025, 16, 18468},     {"SWORD", "sword.wav", 1, 22050, 16, 47070},
+    {"CLICK", "click.wav", 1, 22050, 16, 6708}, {"KEY", "key.wav", 1, 22050, 16, 9156},
+    {"ROLL", "roll.wav", 1, 22050, 16, 14972},  {"START", "start.wav", 1, 11025, 16, 33074},
+    {"END", "end.wav", 1, 11025, 16, 18468},    {"SWORD", "sword.wav", 1, 22050, 16, 47070},
     {"LOOP", "loop.wav", 2, 22050, 8, 331002},
 };
 
