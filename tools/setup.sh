@@ -5,7 +5,7 @@ set -euo pipefail
 
 native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
 windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 wine64 xvfb xdotool
-         imagemagick sox x11-utils fonts-liberation)
+         imagemagick sox x11-utils xxd fonts-liberation)
 
 missing=()
 for pkg in "${native[@]}" "${windows[@]}"; do
