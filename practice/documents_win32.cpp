@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "practice/transcript_win32.h"
-#include "practice/win32_handle.h"
+#include "practice/win32_gdi.h"
 #include "practice/win32_text.h"
 
 namespace bw {
@@ -60,10 +60,10 @@ struct Document {
 HINSTANCE g_instance = nullptr;
 WNDPROC g_buttonProc = nullptr;
 WNDPROC g_editProc = nullptr;
-OwnedBrush g_background;
-OwnedFont g_uiFont;
-OwnedFont g_headingFont;
-OwnedFont g_welcomeFont;
+BrushHandle g_background;
+FontHandle g_uiFont;
+FontHandle g_headingFont;
+FontHandle g_welcomeFont;
 
 Document* DocumentOf(HWND window) {
   return reinterpret_cast<Document*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -272,8 +272,8 @@ LRESULT CALLBACK ImageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   RECT client;
   GetClientRect(hwnd, &client);
   FillRect(dc, &client, g_background.Get());
-  OwnedBrush bubble(CreateSolidBrush(kBubble));
-  OwnedBrush white(CreateSolidBrush(RGB(0xFF, 0xFF, 0xFF)));
+  BrushHandle bubble(CreateSolidBrush(kBubble));
+  BrushHandle white(CreateSolidBrush(RGB(0xFF, 0xFF, 0xFF)));
   {
     SelectedObject keepPen(dc, GetStockObject(NULL_PEN));
     SelectedObject keepBrush(dc, bubble.Get());

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "practice/transcript_layout.h"
-#include "practice/win32_handle.h"
+#include "practice/win32_gdi.h"
 #include "practice/win32_text.h"
 
 namespace bw {
@@ -33,7 +33,7 @@ struct Entry {
 };
 
 struct Font {
-  OwnedFont handle;
+  FontHandle handle;
   TEXTMETRICW metrics{};
 };
 
@@ -117,8 +117,8 @@ class Transcript {
     const int height = client.bottom;
     if (width > 0 && height > 0) {
       // Drawn off screen first: a fade redraws hundreds of runs, which flickers otherwise.
-      OwnedMemoryDc memory(CreateCompatibleDC(screen));
-      OwnedBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
+      MemoryDcHandle memory(CreateCompatibleDC(screen));
+      BitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));
       SelectedObject keepBitmap(memory.Get(), bitmap.Get());
       DrawEntries(memory.Get(), client);
       BitBlt(screen, 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY);
