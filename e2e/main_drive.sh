@@ -10,7 +10,7 @@ bw_probe() { wine "$BW_BUILD/e2e/main_probe.exe" "$@" | tr -d '\r'; }
 # ignored while it loads), and leaves in bw_window the probe's window line and in
 # bw_controls its controls, for bw_click. Returns 1 if the main window never shows.
 bw_start() {
-  local splash
+  local visible
   wine "$BW_BUILD/app/Brindlewick.exe" &
   bw_pid=$!
   for _ in $(seq 200); do
@@ -19,30 +19,26 @@ bw_start() {
       bw_controls=$(bw_probe controls)
       return 0
     fi
-    splash=$(bw_probe splash)
-    if [ "${splash##* }" = 1 ]; then
-      read -r left top width height _ <<<"$splash"
-      xdotool mousemove $((left + width / 2)) $((top + height / 2)) click 1
-    fi
+    read -r left top width height visible <<<"$(bw_probe splash)"
+    [ "$visible" = 1 ] && xdotool mousemove $((left + width / 2)) $((top + height / 2)) click 1
     sleep 0.2
   done
   return 1
 }
 
+# Sets left, top, width and height to the rectangle of the control with the given ID.
+bw_rect() { read -r _ _ left top width height _ < <(grep "^$1 " <<<"$bw_controls"); }
+
 # A left click in the middle of the control with the given ID.
 bw_click() {
-  local left top width height
-  read -r left top width height < <(awk -v id="$1" '$1 == id { print $3, $4, $5, $6 }' <<<"$bw_controls")
+  bw_rect "$1"
   xdotool mousemove $((bw_client_x + left + width / 2)) $((bw_client_y + top + height / 2)) click 1
   sleep 0.15
 }
 
 # Waits until the main window is gone and its process has ended.
 bw_wait_closed() {
-  for _ in $(seq 100); do
-    bw_probe window >/dev/null || break
-    sleep 0.1
-  done
+  for _ in $(seq 100); do bw_probe window >/dev/null && sleep 0.1 || break; done
   wait "$bw_pid" 2>/dev/null
   bw_pid=
 }
