@@ -8,65 +8,40 @@
 namespace bw {
 namespace {
 
-// Options from a string of flags: B I U S h(acker) e(lite) s(paced) b(ackwards), then an
-// effect letter after '/': a(lternate) f(ade) r(andom) w(aves) g(row-shrink).
-StyleOptions Options(std::string_view flags) {
+// Flags B I U S, h(acker) e(lite) s(paced) b(ackwards), M for IM; after "/", effect a f r w g.
+Text Compose(std::string_view flags, TextView text) {
   StyleOptions o;
-  for (char f : flags) {
-    bool* flag = f == 'B'   ? &o.Bold
-                 : f == 'I' ? &o.Italic
-                 : f == 'U' ? &o.Underline
-                 : f == 'S' ? &o.Strikeout
-                 : f == 'h' ? &o.Hacker
-                 : f == 'e' ? &o.Elite
-                 : f == 's' ? &o.Spaced
-                 : f == 'b' ? &o.Backwards
-                            : nullptr;
-    if (flag) *flag = true;
-  }
-  const auto effect = flags.find('/') == flags.npos ? ' ' : flags.back();
-  o.Effect = effect == 'a'   ? EffectMode::Alternate
-             : effect == 'f' ? EffectMode::ColorFade
-             : effect == 'r' ? EffectMode::Random
-             : effect == 'w' ? EffectMode::Waves
-             : effect == 'g' ? EffectMode::GrowShrink
-                             : EffectMode::NoEffect;
-  return o;
+  bool im = false;
+  bool* const switches[] = {&o.Bold,  &o.Italic, &o.Underline, &o.Strikeout, &o.Hacker,
+                            &o.Elite, &o.Spaced, &o.Backwards, &im};
+  const auto slash = flags.find('/');
+  for (char f : flags.substr(0, slash)) *switches[std::string_view("BIUShesbM").find(f)] = true;
+  const char effect = slash == flags.npos ? ' ' : flags[slash + 1];
+  o.Effect = static_cast<EffectMode>(std::string_view(" afrwg").find(effect));
+  return ComposeMessage(text, o, im ? SendTarget::IM : SendTarget::Chat);
 }
 
 TEST(ComposeMessage, TransformsThenEffectThenTagsBoldInnermost) {
-  const struct {
-    std::string_view options;
-    SendTarget target;
-    TextView in, out;
-  } cases[] = {
-      {"BIUS", SendTarget::Chat, u"hi", u"<S><U><I><B>hi</B></I></U></S>"},
-      {"hb", SendTarget::Chat, u"hello", u"oLLeH"},
-      {"sb", SendTarget::Chat, u"ab", u"b a"},
-      {"he", SendTarget::Chat, u"hello", u"|-|ê££ø"},
-      {"sb/w", SendTarget::Chat, u"abc", u"<SUP>c</SUP> <SUB>b</SUB> <SUP>a</SUP><SUB></SUB>"},
-      {"B/a", SendTarget::Chat, u"ab",
-       u"<B><FONT COLOR=#000000>a</FONT><FONT COLOR=#00FF00>b</FONT></B>"},
-      {"U/f", SendTarget::Chat, u"a", u"<U><FONT COLOR=#FF0000>a</FONT></U>"},
-      {"hS/g", SendTarget::Chat, u"hi", u"<S>Hi</S>"},
-      {"hS/g", SendTarget::IM, u"hi",
-       u"<S><FONT SIZE=4>H<FONT SIZE=3>i<FONT SIZE=2><FONT SIZE=1><FONT SIZE=2><FONT SIZE=3></S>"},
-      {"sI/r", SendTarget::Chat, u"   ", u"<I></I>"},
-      {"B", SendTarget::Chat, u"", u"<B></B>"},
-      {"", SendTarget::IM, u" <b> ", u" <b> "}};
-  for (const auto& c : cases) {
-    testing::ScriptedRandom random({0.0});
-    EXPECT_EQ(ComposeMessage(c.in, Options(c.options), c.target), c.out) << c.options;
-  }
+  testing::ScriptedRandom random({0.0});
+  EXPECT_EQ(Compose("BIUS", u"hi"), u"<S><U><I><B>hi</B></I></U></S>");
+  EXPECT_EQ(Compose("hesb", u"hello TM"), u"™   ø £ £ ê | - |");
+  EXPECT_EQ(Compose("sb/w", u"abc"), u"<SUP>c</SUP> <SUB>b</SUB> <SUP>a</SUP><SUB></SUB>");
+  EXPECT_EQ(Compose("B/a", u"ab"),
+            u"<B><FONT COLOR=#000000>a</FONT><FONT COLOR=#00FF00>b</FONT></B>");
+  EXPECT_EQ(Compose("U/f", u"a"), u"<U><FONT COLOR=#FF0000>a</FONT></U>");
+  EXPECT_EQ(Compose("sI/r", u" a "), u"<I><FONT COLOR=#000000>a</FONT></I>");
+  EXPECT_EQ(Compose("hS/g", u"hi"), u"<S>Hi</S>");
+  EXPECT_EQ(Compose("M/g", u"hi"),
+            u"<FONT SIZE=4>h<FONT SIZE=3>i<FONT SIZE=2><FONT SIZE=1><FONT SIZE=2><FONT SIZE=3>");
+  EXPECT_EQ(Compose("B", u""), u"<B></B>");
 }
 
 TEST(ComposeMessage, LongTextsAreComposedInFull) {
   const Text text = testing::SampleText(32767 + 3);
-  const Text plain = ReverseText(HackerText(text));
-  for (std::string_view options : {"Bhb", "Bhb/a", "Bhb/f", "Bhb/r", "Bhb/w", "Bhb/g"}) {
-    const Text markup = ComposeMessage(text, Options(options), SendTarget::IM);
-    EXPECT_EQ(testing::StripTags(markup), plain) << options;
-    EXPECT_TRUE(markup.ends_with(u"</B>")) << options;
+  for (std::string_view flags : {"BhbM", "BhbM/a", "BhbM/f", "BhbM/r", "BhbM/w", "BhbM/g"}) {
+    const Text markup = Compose(flags, text);
+    EXPECT_EQ(testing::StripTags(markup), ReverseText(HackerText(text))) << flags;
+    EXPECT_TRUE(markup.ends_with(u"</B>")) << flags;
   }
 }
 

@@ -1,8 +1,6 @@
 #pragma once
-// Test doubles for the engine's tests: scripted draws in place of the shared generator, a
-// counter on the yield hook, and helpers for markup properties.
 
-#include <cstddef>
+#include <algorithm>
 #include <vector>
 
 #include "engine/random.h"
@@ -11,26 +9,19 @@
 
 namespace bw::testing {
 
-// Hands out `draws` in turn, repeating the last, and counts them; on leaving scope the
-// real generator is back, at its fixed start.
+// Hands out `draws` in turn, repeating the last, and counts them; then restarts the real one.
 struct ScriptedRandom {
   explicit ScriptedRandom(std::vector<double> draws) {
     SetRandomSourceForTesting([this, draws] { return draws[std::min(count++, draws.size() - 1)]; });
   }
-  ~ScriptedRandom() {
-    SetRandomSourceForTesting(nullptr);
-    ResetRandomForTesting();
-  }
-  ScriptedRandom(const ScriptedRandom&) = delete;
+  ~ScriptedRandom() { SetRandomSourceForTesting(nullptr), ResetRandomForTesting(); }
   std::size_t count = 0;
 };
 
-// Counts the yields made while it lives.
 struct YieldCounter {
-  YieldCounter() {
-    count = 0, SetYieldHook([] { ++count; });
-  }
+  YieldCounter() { count = 0, SetYieldHook(Count); }
   ~YieldCounter() { SetYieldHook(nullptr); }
+  static void Count() { ++count; }
   static inline int count = 0;
 };
 
@@ -48,10 +39,9 @@ inline Text StripTags(TextView markup) {
 
 // `length` units cycling through letters, spaces, U+00A0, Elite sequences and a pair.
 inline Text SampleText(std::size_t length) {
-  static constexpr TextView kUnits = u"Hi al\u00a0oe 1/4\xd83d\xde00 TM-y|";
-  Text text(length, u' ');
-  for (std::size_t i = 0; i < length; ++i) text[i] = kUnits[i % kUnits.size()];
-  return text;
+  Text text;
+  while (text.size() < length) text += u"Hi al\u00a0oe 1/4\xd83d\xde00 TM-y|";
+  return text.substr(0, length);
 }
 
 }  // namespace bw::testing

@@ -8,18 +8,16 @@ namespace {
 TEST(UpperChar, FollowsTheRuleOnEveryUnit) {
   const Text lower = u"abcdefghijklmnopqrstuvwxyzàáâãäåæçèéêëìíîïðñòóôõöøùúûüýþšžœÿ";
   const Text upper = u"ABCDEFGHIJKLMNOPQRSTUVWXYZÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞŠŽŒŸ";
-  ASSERT_EQ(lower.size(), upper.size());
   for (std::uint32_t u = 0; u <= 0xFFFF; ++u) {
     const auto at = lower.find(static_cast<char16_t>(u));
-    const char16_t expected = at == Text::npos ? static_cast<char16_t>(u) : upper[at];
+    const char16_t expected = at == Text::npos ? static_cast<char16_t>(u) : upper.at(at);
     ASSERT_EQ(UpperChar(static_cast<char16_t>(u)), expected) << "failed on U+" << std::hex << u;
   }
   EXPECT_EQ(UpperCase(u"straße ÿœ"), u"STRAßE ŸŒ");
 }
 
 TEST(TrimSpaces, RemovesOnlyU0020AtBothEnds) {
-  EXPECT_EQ(TrimSpaces(u"  a b  "), u"a b");
-  EXPECT_EQ(TrimSpaces(u" \u00a0a\t "), u"\u00a0a\t");
+  EXPECT_EQ(TrimSpaces(u"  \u00a0a b\t  "), u"\u00a0a b\t");
   EXPECT_EQ(TrimSpaces(u"   "), u"");
 }
 
