@@ -2,35 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+
 namespace bw {
 namespace {
 
-TEST(StartPlacement, RecentersOnlyEdgesBeyondTheScreen) {
-  constexpr int kScreenW = 1024 * 15, kScreenH = 768 * 15;
-  const struct {
-    int left, top, height;
-    WindowBox expected;
-  } cases[] = {
-      {20000, 3405, 4710, {4868, 3405, 5625, 4710}},     // past the right: centered
-      {15361, 11521, 4710, {4868, 3405, 5625, 4710}},    // one twip past both
-      {15360, 11520, 4710, {15360, 11520, 5625, 4710}},  // exactly the size: stays
-      {-300, -9000, 4710, {-300, -9000, 5625, 4710}},    // negative edges stay
-      {10000, 9000, 901, {10000, 9000, 5625, 4710}},     // hanging off: stays
-      {0, 0, 900, {0, 0, 5625, 900}},                    // 900 and below: rolled up
-      {0, 0, -5, {0, 0, 5625, 900}},
+TEST(StartPlacement, RecentersOnlyEdgesBeyondTheScreenAndRollsUpAt900OrLess) {
+  const std::pair<std::array<int, 3>, WindowBox> cases[] = {
+      // left, top and height stored; the window placed on a 1024 x 768 screen
+      {{20000, 3405, 4710}, {4868, 3405, 5625, 4710}},     // past the right: centered
+      {{15361, 11521, 4710}, {4868, 3405, 5625, 4710}},    // one twip past both
+      {{15360, 11520, 4710}, {15360, 11520, 5625, 4710}},  // exactly the size: stays
+      {{-300, -9000, 901}, {-300, -9000, 5625, 4710}},     // negative edges stay
+      {{0, 0, 900}, {0, 0, 5625, 900}},                    // 900 and below: rolled up
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(StartPlacement(c.left, c.top, c.height, kScreenW, kScreenH), c.expected)
-        << "left " << c.left << " top " << c.top << " height " << c.height;
+  for (const auto& [in, expected] : cases) {
+    EXPECT_EQ(StartPlacement(in[0], in[1], in[2], 1024 * 15, 768 * 15), expected) << in[0];
   }
-  EXPECT_EQ(CenteredEdge(0, 5625), -2812) << "-2812.5 goes to the even neighbour";
-  EXPECT_EQ(CenteredEdge(0, 5627), -2814) << "-2813.5 goes to the even neighbour";
+  EXPECT_EQ(CenteredEdge(0, 5625), -2812);  // halves go to the even neighbour
+  EXPECT_EQ(CenteredEdge(0, 5627), -2814);
 }
 
 TEST(TwipsToPixels, RoundsToTheNearestPixelBothWays) {
-  EXPECT_EQ(TwipsToPixels(4868), 325);  // 324.53
-  EXPECT_EQ(TwipsToPixels(-308), -21);  // -20.53
-  for (const int px : {-20, 0, 60, 314, 375}) EXPECT_EQ(TwipsToPixels(PixelsToTwips(px)), px);
+  EXPECT_EQ(std::pair(TwipsToPixels(4868), TwipsToPixels(-308)), std::pair(325, -21));
 }
 
 }  // namespace

@@ -3,59 +3,42 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace bw {
 namespace {
 
-class RecordingShell : public SplashShell {
- public:
-  explicit RecordingShell(bool otherCopy) : otherCopy_(otherCopy) {}
-  bool AnotherCopyRunning() override { return otherCopy_; }
-  void ShowSplashNow() override { calls.push_back("show splash"); }
-  void PutSplashOnTop() override { calls.push_back("splash on top"); }
-  void PlayWave(const char* name, int flags) override {
-    calls.push_back("play '" + std::string(name) + "' " + std::to_string(flags));
-  }
-  void ShowMainWindowNow() override { calls.push_back("show main"); }
-  void PutMainWindowOnTop() override { calls.push_back("main on top"); }
-  std::vector<std::string> calls;
-
- private:
-  bool otherCopy_;
+struct RecordingShell : SplashShell {
+  bool otherCopy = false;
+  std::string calls;  // each call followed by "; ", a sound as "name:flags"
+  bool AnotherCopyRunning() override { return otherCopy; }
+  void ShowSplashNow() override { calls += "show splash; "; }
+  void PutSplashOnTop() override { calls += "splash on top; "; }
+  void PlayWave(const char* n, int f) override { calls += n + (":" + std::to_string(f) + "; "); }
+  void ShowMainWindowNow() override { calls += "show main; "; }
+  void PutMainWindowOnTop() override { calls += "main on top; "; }
 };
 
-using Calls = std::vector<std::string>;
-
-TEST(StartSplash, SecondCopyEndsBeforeAnythingIsShownOrHeard) {
-  RecordingShell second(true);
+TEST(StartSplash, SecondCopyEndsAtOnceAndClosingStopsTheMusicBeforeTheMainWindowComes) {
+  RecordingShell second, first;
+  second.otherCopy = true;
   EXPECT_FALSE(StartSplash(second));
-  EXPECT_EQ(second.calls, Calls{});
-
-  RecordingShell first(false);
+  EXPECT_EQ(second.calls, "") << "nothing shown or heard";
   EXPECT_TRUE(StartSplash(first));
+  CloseSplash(first);
   EXPECT_EQ(first.calls,
-            (Calls{"show splash", "splash on top", "play 'SWORD' 0", "play 'LOOP' 9"}));
-}
-
-TEST(CloseSplash, StopsTheMusicBeforeTheMainWindowAppearsOnTop) {
-  RecordingShell shell(false);
-  CloseSplash(shell);
-  EXPECT_EQ(shell.calls, (Calls{"play '' 1", "show main", "main on top"}));
+            "show splash; splash on top; SWORD:0; LOOP:9; :1; show main; main on top; ");
 }
 
 TEST(LoadingStep, BrightensEachSecondAndSaysDoneOnTheSixth) {
-  const int k[] = {42, 85, 128, 170, 212, 255};  // 42.5 per tick, halves to even
-  const char16_t* texts[] = {u"Loading .",         u"Loading . .",
-                             u"Loading . . .",     u"Loading . . . .",
-                             u"Loading . . . . .", u"Done Loading... Click to Start"};
-  for (int ticks = 1; ticks <= 6; ++ticks) {
-    const LoadingFrame f = LoadingStep(ticks);
-    EXPECT_EQ(f.start, static_cast<ColorRef>(k[ticks - 1]) << 16) << "tick " << ticks;
-    EXPECT_EQ(f.end, static_cast<ColorRef>(k[ticks - 1])) << "tick " << ticks;
-    EXPECT_EQ(f.text, texts[ticks - 1]) << "tick " << ticks;
-    EXPECT_EQ(f.stopTimer, ticks == 6) << "tick " << ticks;
-    EXPECT_EQ(SplashClickCloses(ticks - 1), false) << "tick " << ticks;
+  const ColorRef k[] = {42, 85, 128, 170, 212, 255};  // 42.5 a tick, halves to even
+  for (int tick = 1; tick <= 6; ++tick) {
+    const LoadingFrame f = LoadingStep(tick);
+    EXPECT_EQ(std::pair(f.start, f.end), std::pair(k[tick - 1] << 16, k[tick - 1])) << tick;
+    const Text loading = Text(u"Loading . . . . .").substr(0, 7 + 2 * tick);
+    EXPECT_EQ(f.text, tick < 6 ? loading : u"Done Loading... Click to Start") << tick;
+    EXPECT_EQ(f.stopTimer, tick == 6) << tick;
+    EXPECT_FALSE(SplashClickCloses(tick - 1)) << "a click before the sixth tick is ignored";
   }
   EXPECT_TRUE(SplashClickCloses(6));
 }
