@@ -168,6 +168,8 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
                   {AltColor1, 0x00FF00}, {AltColor2, c.alt2}, {From, 0x0000FF}, {To, 0xFF0000}}));
     EXPECT_EQ(rig.form.Ticker().ShoutY, 71);
     EXPECT_EQ(words(rig), loaded);
+    rig.form.SendBoxKeyUp(40);  // Down arrow: no recall
+    EXPECT_EQ(rig.box, u"");
     rig.form.SendBoxKeyUp(kKeyUpArrow);
     EXPECT_EQ(rig.box, c.lastSend);
     rig.form.RollClick();
