@@ -19,19 +19,13 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr int kPictureLeft = 8;
 constexpr int kNominalPictureHeight = 29;  // keeps the rest's timing if the bitmap is gone
 
-inline void DeleteMemoryDc(HDC dc) {
-  DeleteDC(dc);
-}
-using BitmapHandle = UniqueHandle<HBITMAP, DeleteGdiObject>;
-using MemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
-
 // A 32-bit top-down DIB section in a memory device context: GDI draws into it once, and
 // every tick copies its rows with plain memory copies. Under a 1 ms timer the ticker's
 // work is then one blit to the screen per tick. The context goes first on release, which
 // lets go of the bitmap and of any font selected into it.
 struct PixelImage {
   BitmapHandle bitmap;
-  MemoryDc dc;
+  MemoryDcHandle dc;
   std::uint32_t* pixels = nullptr;
   int width = 0;
   int height = 0;
@@ -149,7 +143,7 @@ void Prepare(HWND box) {
   BITMAP info = {};
   if (loaded && GetObjectA(loaded.Get(), sizeof info, &info) &&
       ticker.picture.Create(screen, info.bmWidth, info.bmHeight)) {
-    MemoryDc source(CreateCompatibleDC(screen));
+    MemoryDcHandle source(CreateCompatibleDC(screen));
     SelectObject(source.Get(), loaded.Get());
     BitBlt(ticker.picture.dc.Get(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
   }

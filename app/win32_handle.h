@@ -1,6 +1,6 @@
 #pragma once
-// One guard for every handle the shell owns (fonts, brushes, registry keys): released
-// exactly once, never copied.
+// One guard for every handle the Windows programs own (fonts, brushes, bitmaps, memory
+// DCs, registry keys): released exactly once, never copied.
 
 #include <windows.h>
 
@@ -39,9 +39,27 @@ inline void DeleteGdiObject(HGDIOBJ object) {
 inline void CloseRegistryKey(HKEY key) {
   RegCloseKey(key);
 }
+inline void DeleteMemoryDc(HDC dc) {
+  DeleteDC(dc);
+}
 
 using FontHandle = UniqueHandle<HFONT, DeleteGdiObject>;
 using BrushHandle = UniqueHandle<HBRUSH, DeleteGdiObject>;
+using BitmapHandle = UniqueHandle<HBITMAP, DeleteGdiObject>;
+using MemoryDcHandle = UniqueHandle<HDC, DeleteMemoryDc>;
 using RegistryKey = UniqueHandle<HKEY, CloseRegistryKey>;
+
+// Selects an object into a DC for one scope and puts the previous one back.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+  ~SelectedObject() { SelectObject(dc_, previous_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
 
 }  // namespace bw

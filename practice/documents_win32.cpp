@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "app/win32_handle.h"
 #include "practice/transcript_win32.h"
-#include "practice/win32_gdi.h"
 #include "practice/win32_text.h"
 
 namespace bw {

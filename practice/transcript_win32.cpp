@@ -7,8 +7,8 @@
 #include <map>
 #include <vector>
 
+#include "app/win32_handle.h"
 #include "practice/transcript_layout.h"
-#include "practice/win32_gdi.h"
 #include "practice/win32_text.h"
 
 namespace bw {
