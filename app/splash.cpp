@@ -5,24 +5,18 @@
 
 namespace bw {
 
-namespace {
-constexpr int kWaveToEnd = 0;
-constexpr int kWaveBackground = 1;
-constexpr int kWaveRepeat = 9;
-}  // namespace
-
 bool StartSplash(SplashShell& shell) {
   if (shell.AnotherCopyRunning()) return false;
   shell.ShowSplashNow();
   shell.PutSplashOnTop();
-  shell.PlayWave("SWORD", kWaveToEnd);
-  shell.PlayWave("LOOP", kWaveRepeat);
+  shell.PlayWave("SWORD", kPlayToEnd);
+  shell.PlayWave("LOOP", kPlayRepeating);
   return true;
 }
 
 void CloseSplash(SplashShell& shell) {
   // No resource has the empty name: the request only cuts off the repeating music.
-  shell.PlayWave("", kWaveBackground);
+  shell.PlayWave("", kPlayInBackground);
   shell.ShowMainWindowNow();
   shell.PutMainWindowOnTop();
 }

@@ -3,6 +3,7 @@
 // of start-up and closing, the loading display of each timer tick, and when a click
 // closes it.
 
+#include "app/sound.h"
 #include "engine/color.h"
 #include "engine/text.h"
 
@@ -15,7 +16,7 @@ class SplashShell {
   virtual bool AnotherCopyRunning() = 0;
   virtual void ShowSplashNow() = 0;  // shown and painted before returning
   virtual void PutSplashOnTop() = 0;
-  virtual void PlayWave(const char* name, int flags) = 0;
+  virtual void PlayWave(const char* name, WaveFlags flags) = 0;
   virtual void ShowMainWindowNow() = 0;  // loads it on first show, then paints it
   virtual void PutMainWindowOnTop() = 0;
 };

@@ -14,7 +14,9 @@ struct RecordingShell : SplashShell {
   bool AnotherCopyRunning() override { return otherCopy; }
   void ShowSplashNow() override { calls += "show splash; "; }
   void PutSplashOnTop() override { calls += "splash on top; "; }
-  void PlayWave(const char* n, int f) override { calls += n + (":" + std::to_string(f) + "; "); }
+  void PlayWave(const char* n, WaveFlags f) override {
+    calls += n + (":" + std::to_string(f) + "; ");
+  }
   void ShowMainWindowNow() override { calls += "show main; "; }
   void PutMainWindowOnTop() override { calls += "main on top; "; }
 };

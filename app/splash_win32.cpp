@@ -44,7 +44,7 @@ class SplashWindow final : public SplashShell {
   bool AnotherCopyRunning() override;
   void ShowSplashNow() override;
   void PutSplashOnTop() override { StayOnTop(api, ToWindowHandle(window), -1); }
-  void PlayWave(const char* name, int flags) override { sounds->PlayWave(name, flags); }
+  void PlayWave(const char* name, WaveFlags flags) override { sounds->PlayWave(name, flags); }
   void ShowMainWindowNow() override { mainWindow = showMainWindow(); }
   void PutMainWindowOnTop() override { StayOnTop(api, ToWindowHandle(mainWindow), -1); }
 
