@@ -60,6 +60,7 @@ struct Document {
 HINSTANCE g_instance = nullptr;
 WNDPROC g_buttonProc = nullptr;
 WNDPROC g_editProc = nullptr;
+DWORD g_writeDelay = 0;
 BrushHandle g_background;
 FontHandle g_uiFont;
 FontHandle g_headingFont;
@@ -112,6 +113,7 @@ LRESULT CALLBACK SendButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 // Enter in the input box sends, as in any chat program.
 LRESULT CALLBACK InputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETTEXT && g_writeDelay && InSendMessage()) Sleep(g_writeDelay);
   if (message == WM_CHAR && wParam == L'\r') {
     if (Document* doc = DocumentOf(GetParent(hwnd))) Receive(*doc);
     return 0;
@@ -307,6 +309,10 @@ HWND OpenDocument(HWND mdiClient, const Rect& place, const Text& title, Document
 }
 
 }  // namespace
+
+void SetWriteDelay(DWORD milliseconds) {
+  g_writeDelay = milliseconds;
+}
 
 bool RegisterDocumentClasses(HINSTANCE instance) {
   g_instance = instance;

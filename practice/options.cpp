@@ -19,6 +19,18 @@ bool* SwitchTarget(PracticeOptions& options, TextView name) {
   return nullptr;
 }
 
+// A whole number of milliseconds, at most a day.
+std::optional<unsigned> Milliseconds(TextView value) {
+  if (value.empty() || value.size() > 8) return std::nullopt;
+  unsigned ms = 0;
+  for (const char16_t c : value) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    ms = ms * 10 + static_cast<unsigned>(c - u'0');
+  }
+  if (ms > 86400000) return std::nullopt;
+  return ms;
+}
+
 }  // namespace
 
 std::optional<PracticeOptions> ParsePracticeOptions(const std::vector<Text>& args, Text* error) {
@@ -27,7 +39,9 @@ std::optional<PracticeOptions> ParsePracticeOptions(const std::vector<Text>& arg
     const TextView arg = args[i];
     const std::size_t equals = arg.find(u'=');
     const TextView name = arg.substr(0, equals);
-    if (Text* value = ValueTarget(options, name)) {
+    Text delay;
+    Text* value = name == u"--write-delay" ? &delay : ValueTarget(options, name);
+    if (value) {
       if (equals != TextView::npos) {
         *value = Text(arg.substr(equals + 1));
       } else if (i + 1 < args.size()) {
@@ -35,6 +49,14 @@ std::optional<PracticeOptions> ParsePracticeOptions(const std::vector<Text>& arg
       } else {
         if (error) *error = Text(name) + u" needs a value.";
         return std::nullopt;
+      }
+      if (value == &delay) {
+        const auto ms = Milliseconds(delay);
+        if (!ms) {
+          if (error) *error = u"--write-delay needs a whole number of milliseconds.";
+          return std::nullopt;
+        }
+        options.writeDelayMs = *ms;
       }
     } else if (bool* flag = SwitchTarget(options, arg)) {
       *flag = false;

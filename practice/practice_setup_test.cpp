@@ -11,19 +11,22 @@ namespace {
 
 TEST(ParsePracticeOptions, ReadsEveryOptionInBothFormsAndRejectsTheRest) {
   Text error;
-  const auto all =
-      ParsePracticeOptions({u"--sn", u"Ann Lee", u"--room=Back Porch", u"--partner", u"--no-im",
-                            u"--no-chat", u"--no-im", u"--no-welcome", u"--log=Z:\\tmp\\a=b.log"},
-                           &error);
+  const auto all = ParsePracticeOptions(
+      {u"--sn", u"Ann Lee", u"--room=Back Porch", u"--partner", u"--no-im", u"--no-chat",
+       u"--no-im", u"--no-welcome", u"--log=Z:\\tmp\\a=b.log", u"--write-delay", u"2500"},
+      &error);
   ASSERT_TRUE(all);
   EXPECT_EQ(all->screenName, u"Ann Lee");
   EXPECT_EQ(all->room, u"Back Porch");
   EXPECT_EQ(all->partner, u"--no-im") << "a value option takes the next argument whole";
   EXPECT_FALSE(all->chat || all->im || all->welcome);
   EXPECT_EQ(all->logPath, u"Z:\\tmp\\a=b.log") << "only the first = splits";
+  EXPECT_EQ(all->writeDelayMs, 2500u);
   const auto plain = ParsePracticeOptions({}, &error);
-  EXPECT_TRUE(plain && plain->chat && plain->im && plain->welcome && plain->logPath.empty());
-  for (const char16_t* bad : {u"--room", u"--bogus", u"stray", u"--no-chat=1"}) {
+  EXPECT_TRUE(plain && plain->chat && plain->im && plain->welcome && plain->logPath.empty() &&
+              plain->writeDelayMs == 0);
+  for (const char16_t* bad : {u"--room", u"--bogus", u"stray", u"--no-chat=1", u"--write-delay=-1",
+                              u"--write-delay=1s", u"--write-delay=86400001"}) {
     error.clear();
     EXPECT_FALSE(ParsePracticeOptions({u"--sn", u"A", bad}, &error))
         << testing::PrintToString(Text(bad));
