@@ -19,6 +19,7 @@ void CloseSplash(SplashShell& shell) {
   shell.PlayWave("", kPlayInBackground);
   shell.ShowMainWindowNow();
   shell.PutMainWindowOnTop();
+  shell.DestroySplashNow();
 }
 
 LoadingFrame LoadingStep(int loadTicks) {

@@ -19,6 +19,7 @@ class SplashShell {
   virtual void PlayWave(const char* name, WaveFlags flags) = 0;
   virtual void ShowMainWindowNow() = 0;  // loads it on first show, then paints it
   virtual void PutMainWindowOnTop() = 0;
+  virtual void DestroySplashNow() = 0;
 };
 
 // Ends at once, before anything is shown or heard, when another copy runs (false).
@@ -26,7 +27,11 @@ class SplashShell {
 // repeating, and returns true.
 bool StartSplash(SplashShell& shell);
 
-// Every close of the splash: the music stops, the main window appears and stays on top.
+// Every close of the splash: the music stops, the main window appears and stays on top,
+// and only then does the splash window go. Until the main window has taken the
+// activation from it, the splash keeps it: a splash that went first would hand the
+// keyboard to whatever program lies beneath, the chat client included, for the whole of
+// the main window's start-up.
 void CloseSplash(SplashShell& shell);
 
 inline constexpr int kSplashLoadedTicks = 6;

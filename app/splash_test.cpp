@@ -19,9 +19,10 @@ struct RecordingShell : SplashShell {
   }
   void ShowMainWindowNow() override { calls += "show main; "; }
   void PutMainWindowOnTop() override { calls += "main on top; "; }
+  void DestroySplashNow() override { calls += "splash gone; "; }
 };
 
-TEST(StartSplash, SecondCopyEndsAtOnceAndClosingStopsTheMusicBeforeTheMainWindowComes) {
+TEST(StartSplash, SecondCopyEndsAtOnceAndClosingHandsOverToTheMainWindowBeforeItGoes) {
   RecordingShell second, first;
   second.otherCopy = true;
   EXPECT_FALSE(StartSplash(second));
@@ -29,7 +30,8 @@ TEST(StartSplash, SecondCopyEndsAtOnceAndClosingStopsTheMusicBeforeTheMainWindow
   EXPECT_TRUE(StartSplash(first));
   CloseSplash(first);
   EXPECT_EQ(first.calls,
-            "show splash; splash on top; SWORD:0; LOOP:9; :1; show main; main on top; ");
+            "show splash; splash on top; SWORD:0; LOOP:9; :1; show main; main on top; "
+            "splash gone; ");
 }
 
 TEST(LoadingStep, BrightensEachSecondAndSaysDoneOnTheSixth) {

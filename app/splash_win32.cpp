@@ -47,6 +47,7 @@ class SplashWindow final : public SplashShell {
   void PlayWave(const char* name, WaveFlags flags) override { sounds->PlayWave(name, flags); }
   void ShowMainWindowNow() override { mainWindow = showMainWindow(); }
   void PutMainWindowOnTop() override { StayOnTop(api, ToWindowHandle(mainWindow), -1); }
+  void DestroySplashNow() override { DestroyWindow(window); }
 
   HINSTANCE instance = nullptr;
   SoundPlayer* sounds = nullptr;
@@ -138,7 +139,6 @@ void Splash_Unload() {
   if (splash.closed) return;
   splash.closed = true;
   KillTimer(splash.window, kLoadTimer);
-  DestroyWindow(splash.window);
   CloseSplash(splash);
 }
 
