@@ -90,6 +90,13 @@ class MainForm {
   // destroyed; it never cancels the close, at most postpones it past running work.
   void RequestClose();
 
+  // Keys typed before the window has appeared, while its start-up lets events run, are
+  // meant for its text box: the event loop leaves them queued until this says yes, so
+  // none is handed to the splash or lost.
+  [[nodiscard]] bool TakesKeyboardInput() const {
+    return phase_ != Phase::NotLoaded && phase_ != Phase::Loading;
+  }
+
   [[nodiscard]] TickerState& Ticker() { return ticker_; }
   [[nodiscard]] const Text& LastSend() const { return lastSend_; }
 

@@ -193,5 +193,16 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
   EXPECT_EQ(words(closing), loaded + unloaded);
 }
 
+TEST(MainWindow, LeavesKeysQueuedForItsTextBoxUntilStartUpIsDone) {
+  Rig rig;
+  static bool takenMidStartUp;
+  takenMidStartUp = true;
+  rig.midWork = [](MainForm& form) { takenMidStartUp = form.TakesKeyboardInput(); };
+  EXPECT_FALSE(rig.form.TakesKeyboardInput());
+  rig.form.Load(1024 * 15, 768 * 15);
+  EXPECT_FALSE(takenMidStartUp) << "while the announcements let events run";
+  EXPECT_TRUE(rig.form.TakesKeyboardInput());
+}
+
 }  // namespace
 }  // namespace bw

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <optional>
 
@@ -564,11 +565,19 @@ void Dispatch(MSG& msg) {
   DispatchMessageA(&msg);
 }
 
+// The next queued message, leaving keyboard input in the queue when `holdKeys` is set.
+bool NextPendingMessage(MSG& msg, bool holdKeys) {
+  if (!holdKeys) return PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE;
+  return PeekMessageA(&msg, nullptr, 0, WM_KEYFIRST - 1, PM_REMOVE) ||
+         PeekMessageA(&msg, nullptr, WM_KEYLAST + 1, UINT_MAX, PM_REMOVE);
+}
+
 // The engine's "let pending events run": everything queued, then back to the work. A
 // quit request is put back for the main loop, which ends the program.
 void PumpPendingMessages() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  const bool holdKeys = gMain && !gMain->form.TakesKeyboardInput();
+  while (NextPendingMessage(msg, holdKeys)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
