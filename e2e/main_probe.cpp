@@ -9,7 +9,10 @@
 //                          (rectangles relative to the client area; TEXTHEX is the
 //                          window text's Windows-1252 bytes, "-" when empty)
 //   main_probe text ID     TEXTHEX of one control ("-" when empty)
-//   main_probe focus       the ID of the control that has the keyboard focus (0: none)
+//   main_probe focus       the ID of the control that takes typed keys: the one with the
+//                          keyboard focus while the main window is the foreground window
+//                          (0: none, or another window is in the foreground)
+//   main_probe foreground  the foreground window's class and caption, or "none"
 //   main_probe msgbox MS   waits up to MS milliseconds for the program's message box to
 //                          be visible and prints its text (plain), or "none"
 //   main_probe press-ok    presses OK in the program's message box
@@ -124,6 +127,18 @@ int main(int argc, char** argv) {
                 IsWindowVisible(splash) ? 1 : 0);
     return 0;
   }
+  if (command == "foreground") {
+    const HWND window = GetForegroundWindow();
+    char className[64] = "";
+    char caption[128] = "";
+    if (window) {
+      GetClassNameA(window, className, sizeof className);
+      GetWindowTextA(window, caption, sizeof caption);
+    }
+    std::printf("%s\n",
+                window ? (std::string(className) + " \"" + caption + "\"").c_str() : "none");
+    return 0;
+  }
   if (command == "zorder") {
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
       if (!IsWindowVisible(w)) continue;
@@ -148,7 +163,8 @@ int main(int argc, char** argv) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
-    std::printf("%d\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0);
+    const bool typedHere = GetForegroundWindow() == main && info.hwndFocus;
+    std::printf("%d\n", typedHere ? GetDlgCtrlID(info.hwndFocus) : 0);
     return 0;
   }
   if (command == "close") {
@@ -156,7 +172,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::fprintf(stderr,
-               "usage: main_probe window|controls|text ID|focus|splash|zorder|msgbox MS|"
-               "press-ok|close\n");
+               "usage: main_probe window|controls|text ID|focus|foreground|splash|zorder|"
+               "msgbox MS|press-ok|close\n");
   return 1;
 }
