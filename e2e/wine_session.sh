@@ -60,13 +60,25 @@ else
   fi
 fi
 
+# Wine's own start-up is bounded too: a prefix that cannot be made within two minutes, or
+# a server that does not settle, ends the session instead of holding it.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "Creating Wine prefix in $WINEPREFIX (once)..." >&2
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
+  echo "Creating a Wine prefix in $WINEPREFIX (once, some 20 seconds)..." >&2
+  if ! timeout 120 wineboot -i >/dev/null 2>&1 || ! timeout 120 wineserver -w; then
+    echo "Wine could not create its prefix in $WINEPREFIX within two minutes" >&2
+    bw_wine_stop
+    return 1
+  fi
   # Without a window manager every hide or destroy of a top-level window costs ~2 s;
   # unmanaged windows close at once.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wineserver -w
+  timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  timeout 60 wineserver -w
+fi
+# Wine's own fonts (Debian's fonts-wine: Marlett draws the caption buttons, Tahoma the
+# dialogs and message boxes) are installed where this Wine does not look for them; a
+# prefix's Fonts folder is where every Wine looks.
+bw_fonts=$WINEPREFIX/drive_c/windows/Fonts
+if [ -d /usr/share/wine/fonts ] && [ -d "$bw_fonts" ] && [ ! -e "$bw_fonts/marlett.ttf" ]; then
+  cp /usr/share/wine/fonts/*.ttf "$bw_fonts/"
 fi
 wineserver -p >/dev/null 2>&1
