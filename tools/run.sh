@@ -1,40 +1,73 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Windows programs and runs Brindlewick beside the
-# practice room (a stand-in for the AOL client) under Wine.
+# Installs what is missing, builds the Windows programs and the composer, and runs
+# Brindlewick beside the practice room (a stand-in for the AOL client) under Wine.
 #
 # With a display ($DISPLAY set), both open on it: type a line into Brindlewick, pick a
 # style and press "To Chat"; the styled line shows up in the practice room. Closing
-# Brindlewick ends the run.
-# Without a display, a scripted demo runs on a virtual screen: it types a line, picks bold
-# and a color fade, sends the line to the chat room and saves a screenshot of both
-# programs to build/demo/screenshot.png.
-# BW_MINGW_BUILD=DIR uses an already configured Windows build folder instead of the preset.
+# Brindlewick (or Ctrl+C here) ends the run.
+# Without a display, the scripted demo (tools/demo.sh) runs on a virtual screen and checks
+# what arrived; it exits non-zero, saying which step failed, if anything goes wrong.
+#
+# BW_MINGW_BUILD=DIR uses an already configured Windows build folder instead of the preset;
+# BW_DEMO_DIR=DIR keeps the Wine prefix and the demo's output there (build/demo).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+step() { printf '==> %s\n' "$*"; }
+
+# A build's output goes to a log; only a failure shows (the end of) it.
+build() {  # build LOG CMAKE_ARGS...
+  local log=$1
+  shift
+  if ! "$@" >>"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "run: the build failed; its whole output is in $log" >&2
+    exit 1
+  fi
+}
+
+step "Checking the Debian packages"
 tools/setup.sh
+
+mkdir -p build
+buildlog=$root/build/run-build.log
+: >"$buildlog"
+step "Building Brindlewick.exe and the practice room (build/mingw; log: build/run-build.log)"
 if [ -z "${BW_MINGW_BUILD:-}" ]; then
-  cmake --preset mingw >/dev/null
+  build "$buildlog" cmake --preset mingw
   BW_MINGW_BUILD=build/mingw
 fi
-cmake --build "$BW_MINGW_BUILD" --target Brindlewick PracticeRoom main_probe >/dev/null
+build "$buildlog" cmake --build "$BW_MINGW_BUILD" --target Brindlewick PracticeRoom main_probe
+step "Building the composer (build/release/cli/brindlewick-compose)"
+build "$buildlog" cmake --preset release
+build "$buildlog" cmake --build --preset release --target brindlewick-compose
+export BW_COMPOSE=$root/build/release/cli/brindlewick-compose
 
 export BW_BUILD=$(cd "$BW_MINGW_BUILD" && pwd)
-demo=$root/build/demo
+demo=${BW_DEMO_DIR:-$root/build/demo}
 mkdir -p "$demo"
+demo=$(cd "$demo" && pwd)
 interactive=
 if [ -n "${DISPLAY:-}" ]; then
   interactive=1
   export BW_USE_DISPLAY=1
+  step "Starting Wine on $DISPLAY"
+else
+  step "Starting Wine on a virtual screen (Xvfb)"
 fi
 set +e  # the session script polls with commands that may fail on the way
 . e2e/wine_session.sh "$demo" || exit 1
 set -e
 . e2e/main_drive.sh
-# A desktop's window manager frames the windows and keeps Brindlewick on top; the virtual
-# screen has none, and its windows are best left unmanaged.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$([ -n "$interactive" ] && echo Y || echo N)" \
-  /f >/dev/null 2>&1
+
+# Wine frames its windows itself unless a window manager does: a desktop's window manager
+# frames them and keeps Brindlewick on top; on a bare X server, or the virtual screen,
+# Wine's own frames and caption buttons are the ones to use.
+managed=N
+if [ -n "$interactive" ] && xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+  managed=Y
+fi
+timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1
 
 room_pid= bw_pid=
 stop_all() {
@@ -43,40 +76,34 @@ stop_all() {
   bw_wine_stop
 }
 trap stop_all EXIT
+trap 'echo; echo "run: interrupted"; exit 130' INT TERM
 
+# The practice room, signed on as a screen name, in a chat room, with an IM partner: the
+# values Brindlewick puts in for %me%, %room% and %you%.
+me=ZornaVelde room="Town Square" you=MoSsWhIrLz
 log=$demo/room.log
-: > "$log"
-wine "$BW_BUILD/practice/PracticeRoom.exe" --log "Z:${log//\//\\}" &
+: >"$log"
+wine "$BW_BUILD/practice/PracticeRoom.exe" --sn "$me" --room "$room" --partner "$you" \
+  --log "Z:${log//\//\\}" &
 room_pid=$!
-for _ in $(seq 300); do grep -qx ready "$log" && break; sleep 0.05; done
+if ! bw_poll 300 0.05 grep -qx ready "$log"; then
+  echo "run: the practice room did not get ready within 15 seconds" >&2
+  exit 1
+fi
 
 if [ -n "$interactive" ]; then
   wine "$BW_BUILD/app/Brindlewick.exe" &
   bw_pid=$!
   echo "Brindlewick and the practice room are open on $DISPLAY."
   echo "Click the splash screen once it has loaded, type a line, pick a style, press \"To Chat\"."
-  echo "Close Brindlewick to end."
+  [ "$managed" = N ] && echo "(No window manager runs here: Wine draws the windows' frames.)"
+  echo "Close Brindlewick (its close button, or Alt+F4) to end the run; Ctrl+C here ends it too."
+  # The run lasts as long as the person uses Brindlewick: this wait ends when they close
+  # it, or with Ctrl+C.
   wait "$bw_pid" || true
   bw_pid=
   exit 0
 fi
 
-txtSend=100 cmdSendChat=101 optColorFade=108 chkBold=123
-echo "No display: running the demo on a virtual screen..."
-bw_start || { echo "Brindlewick's main window did not show" >&2; exit 1; }
-bw_click $txtSend
-xdotool type --delay 40 'Hello from %me% in %room%!'
-bw_click $chkBold
-bw_click $optColorFade
-sent=$(wc -l < "$log")
-bw_click $cmdSendChat
-for _ in $(seq 100); do [ "$(wc -l < "$log")" -gt "$sent" ] && break; sleep 0.05; done
-xdotool mousemove 0 0  # no tooltip over the picture
-sleep 0.5              # let the room draw the line
-import -window root "$demo/screenshot.png"
-echo "Sent to the chat room:"
-tail -n +"$((sent + 1))" "$log" | head -1 | cut -d' ' -f2 | xxd -r -p | iconv -f CP1252 -t UTF-8
-echo
-bw_probe close
-bw_wait_closed
-echo "Screenshot of the practice room and Brindlewick: build/demo/screenshot.png"
+step "Running the demo"
+. tools/demo.sh
