@@ -14,9 +14,11 @@
 #include "app/settings_win32.h"
 #include "app/sound_win32.h"
 #include "app/ticker_win32.h"
-#include "app/win32_handle.h"
 #include "engine/yield.h"
 #include "resource.h"
+#include "win32/font_win32.h"
+#include "win32/handle_win32.h"
+#include "win32/text_win32.h"
 
 namespace bw {
 namespace {
@@ -162,15 +164,9 @@ struct MainWindow final : MainView, MessageSink {
   HWND Control(int id) const { return GetDlgItem(window, id); }
 
   void FocusSendBox() override { SetFocus(Control(kTxtSend)); }
-  Text SendBoxText() override {
-    const HWND box = Control(kTxtSend);
-    std::string bytes(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
-    bytes.resize(static_cast<std::size_t>(
-        GetWindowTextA(box, bytes.data(), static_cast<int>(bytes.size()))));
-    return api.FromAnsi(bytes);
-  }
+  Text SendBoxText() override { return TextFromAnsi(WindowTextBytes(Control(kTxtSend))); }
   void SetSendBoxText(TextView text) override {
-    SetWindowTextA(Control(kTxtSend), api.ToAnsi(text).c_str());
+    SetWindowTextA(Control(kTxtSend), AnsiFromText(text).c_str());
   }
   bool IsChecked(CheckBox box) override {
     return IsDlgButtonChecked(window, kCheckIds[static_cast<int>(box)]) == BST_CHECKED;
@@ -237,7 +233,7 @@ struct MainWindow final : MainView, MessageSink {
   WindowApiWin32 api;
   AolMessageContext vars{api};
   ResourceSounds sounds;
-  RegistrySettings settings{api};
+  RegistrySettings settings;
   MainForm form{{api, vars, sounds, settings, *this, *this}};
 };
 
@@ -456,10 +452,12 @@ bool RegisterClasses(HINSTANCE instance) {
 void CreateFonts(std::array<FontHandle, kFaceCount>& fonts) {
   // 8.25 point at 96 dots per inch is 11 pixels.
   for (int face = 0; face < kFaceCount; ++face) {
-    fonts[face].Reset(CreateFontA(-11, 0, 0, 0, face == kBold ? FW_BOLD : FW_NORMAL,
-                                  face == kItalic, face == kUnderline, face == kStrikeout,
-                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
+    fonts[face] = MakeFont({.face = "MS Sans Serif",
+                            .pixelHeight = 11,
+                            .bold = face == kBold,
+                            .italic = face == kItalic,
+                            .underline = face == kUnderline,
+                            .strikeout = face == kStrikeout});
   }
 }
 

@@ -7,9 +7,10 @@
 #include <string>
 
 #include "app/gradient_win32.h"
-#include "app/win32_handle.h"
-#include "engine/codepage1252.h"
 #include "resource.h"
+#include "win32/font_win32.h"
+#include "win32/handle_win32.h"
+#include "win32/text_win32.h"
 
 namespace bw {
 
@@ -87,12 +88,12 @@ struct Ticker {
 };
 Ticker ticker;
 
-HFONT CreateTickerFont(HDC dc) {
-  // Arial 14.25 point bold: 19 pixels at 96 dpi.
-  const int height = -MulDiv(1425, GetDeviceCaps(dc, LOGPIXELSY), 7200);
-  return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, "Arial");
+// Arial 14.25 point bold: 19 pixels at 96 dpi.
+FontHandle CreateTickerFont(HDC dc) {
+  return MakeFont({.face = "Arial",
+                   .pixelHeight = PointsToPixels(dc, 1425),
+                   .bold = true,
+                   .charset = ANSI_CHARSET});
 }
 
 LRESULT CALLBACK ScreenProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -135,19 +136,19 @@ void Prepare(HWND box) {
   ticker.box = box;
   const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(box, GWLP_HINSTANCE));
   const SIZE interior = InteriorSize(box);
-  HDC screen = GetDC(box);
+  const WindowDc boxDc(box);
+  const HDC screen = boxDc.Get();
   ticker.frame.Create(screen, interior.cx, interior.cy);
-  ticker.font.Reset(CreateTickerFont(screen));
+  ticker.font = CreateTickerFont(screen);
   BitmapHandle loaded(static_cast<HBITMAP>(
       LoadImageA(module, MAKEINTRESOURCEA(IDB_TICKER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
   BITMAP info = {};
   if (loaded && GetObjectA(loaded.Get(), sizeof info, &info) &&
       ticker.picture.Create(screen, info.bmWidth, info.bmHeight)) {
     MemoryDcHandle source(CreateCompatibleDC(screen));
-    SelectObject(source.Get(), loaded.Get());
+    const SelectedObject bitmap(source.Get(), loaded.Get());
     BitBlt(ticker.picture.dc.Get(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
   }
-  ReleaseDC(box, screen);
   GdiFlush();
   ticker.shownBottom = ticker.frame.height;  // the first frame clears it all
   CreateScreen(box, module, interior);
@@ -156,15 +157,17 @@ void Prepare(HWND box) {
 // A text entry yellow on black, centered across the box's width (a wider text is cut on
 // both sides), as high as the text.
 void DrawStrip(const Text& entry) {
-  const std::string bytes = EncodeWindows1252Lossy(entry);
+  const std::string bytes = AnsiCharsetBytes(entry);
   const int length = static_cast<int>(bytes.size());
-  HDC screen = GetDC(ticker.box);
-  HGDIOBJ before = SelectObject(screen, ticker.font.Get());
   SIZE extent = {0, 0};
-  GetTextExtentPoint32A(screen, bytes.data(), length, &extent);
-  SelectObject(screen, before);
-  ticker.strip.Create(screen, ticker.frame.width, std::max(1, static_cast<int>(extent.cy)));
-  ReleaseDC(ticker.box, screen);
+  {
+    const WindowDc screen(ticker.box);
+    {
+      const SelectedObject font(screen.Get(), ticker.font.Get());
+      GetTextExtentPoint32A(screen.Get(), bytes.data(), length, &extent);
+    }
+    ticker.strip.Create(screen.Get(), ticker.frame.width, std::max(1, static_cast<int>(extent.cy)));
+  }
   ticker.stripText = entry;
   if (!ticker.strip.dc) return;
 
