@@ -16,7 +16,7 @@ constexpr ColorRef kColorMask = 0xFFFFFF;
 
 void PickSwatchColor(Swatch swatch, SoundPlayer& sounds, MainView& view, HWND owner,
                      HWND picResult) {
-  sounds.PlayWave("Click", kPlayInBackground);
+  sounds.PlayWave("Click", WaveMode::InBackground);
   view.SetSwatchColor(swatch, ChooseSwatchColor(owner, view.SwatchColor(swatch)));
   if (swatch == Swatch::From || swatch == Swatch::To) {
     InvalidateRect(picResult, nullptr, FALSE);

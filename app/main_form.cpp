@@ -10,7 +10,7 @@ namespace bw {
 void MainForm::Load(int screenWidth, int screenHeight) {
   if (phase_ != Phase::NotLoaded) return;
   phase_ = Phase::Loading;
-  p_.sounds.PlayWave("Start", kPlayInBackground);
+  p_.sounds.PlayWave("Start", WaveMode::InBackground);
 
   const Settings stored = ReadSettings(p_.settings, screenWidth, screenHeight);
   lastSend_ = stored.LastSend;
@@ -43,7 +43,7 @@ void MainForm::SendClick(SendTarget target) {
 
 void MainForm::Send(SendTarget target) {
   const bool chat = target == SendTarget::Chat;
-  p_.sounds.PlayWave("Click", kPlayInBackground);
+  p_.sounds.PlayWave("Click", WaveMode::InBackground);
   p_.view.FocusSendBox();
   if ((chat ? FindChatRoom(p_.aol) : FindIM(p_.aol)) == 0) {
     p_.messages.ShowInformation(chat ? "You aren't in chat."
@@ -86,7 +86,7 @@ StyleOptions MainForm::ReadStyleOptions() {
 }
 
 void MainForm::RollClick() {
-  p_.sounds.PlayWave("Roll", kPlayInBackground);
+  p_.sounds.PlayWave("Roll", WaveMode::InBackground);
   p_.view.FocusSendBox();
   const int height = RolledHeightAfterClick(p_.view.Placement().Height);
   p_.view.SetHeight(height);
@@ -94,11 +94,11 @@ void MainForm::RollClick() {
 }
 
 void MainForm::ChoiceClick() {
-  p_.sounds.PlayWave("Click", kPlayInBackground);
+  p_.sounds.PlayWave("Click", WaveMode::InBackground);
 }
 
 void MainForm::SendBoxCharacter() {
-  p_.sounds.PlayWave("Key", kPlayInBackground);
+  p_.sounds.PlayWave("Key", WaveMode::InBackground);
 }
 
 void MainForm::SendBoxKeyUp(int keyCode) {
@@ -134,7 +134,7 @@ void MainForm::EndWork() {
 
 void MainForm::Unload() {
   phase_ = Phase::Closing;
-  p_.sounds.PlayWave("End", kPlayToEnd);
+  p_.sounds.PlayWave("End", WaveMode::ToEnd);
   // Off before anything below can let events run.
   p_.view.StopTicker();
 

@@ -58,7 +58,9 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   void StartTicker() override { Note("ticker on"); }
   void StopTicker() override { Note("ticker off"); }
   void Destroy() override { Note("destroy"); }
-  void PlayWave(const char* name, WaveFlags f) override { Note(name + (":" + std::to_string(f))); }
+  void PlayWave(const char* name, WaveMode m) override {  // 0 to the end, 1 in the background
+    Note(name + (":" + std::to_string(static_cast<int>(m))));
+  }
   void ShowInformation(const char* text) override { Note(text); }
   std::optional<Text> Read(const char* key) override { return stored[key]; }
   void Write(const char* key, TextView value) override { stored[Note(key)] = Text(value); }

@@ -35,7 +35,7 @@ class SplashWindow final : public SplashShell {
   bool AnotherCopyRunning() override;
   void ShowSplashNow() override;
   void PutSplashOnTop() override { SetTopmost(window, true); }
-  void PlayWave(const char* name, WaveFlags flags) override { sounds->PlayWave(name, flags); }
+  void PlayWave(const char* name, WaveMode mode) override { sounds->PlayWave(name, mode); }
   void ShowMainWindowNow() override { mainWindow = showMainWindow(); }
   void PutMainWindowOnTop() override { SetTopmost(mainWindow, true); }
   void DestroySplashNow() override { DestroyWindow(window); }
