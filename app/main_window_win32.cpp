@@ -237,29 +237,29 @@ struct MainWindow final : MainView, MessageSink {
   MainForm form{{api, vars, sounds, settings, *this, *this}};
 };
 
-std::optional<MainWindow> gMain;
+std::optional<MainWindow> g_main;
 
 // ---- Events handed to the rest of the program ----------------------------------------
 
 void cmdSendChat_Click() {
-  gMain->form.SendClick(SendTarget::Chat);
+  g_main->form.SendClick(SendTarget::Chat);
 }
 void cmdSendIM_Click() {
-  gMain->form.SendClick(SendTarget::IM);
+  g_main->form.SendClick(SendTarget::IM);
 }
 void cmdRoll_Click() {
-  gMain->form.RollClick();
+  g_main->form.RollClick();
 }
 void txtSend_KeyPress() {
-  gMain->form.SendBoxCharacter();
+  g_main->form.SendBoxCharacter();
 }
 void txtSend_KeyUp(WPARAM key) {
-  gMain->form.SendBoxKeyUp(static_cast<int>(key));
+  g_main->form.SendBoxKeyUp(static_cast<int>(key));
 }
 
 // A swatch click: the click sound, then the color dialog.
 void Swatch_Click(Swatch swatch) {
-  PickSwatchColor(swatch, gMain->sounds, *gMain, gMain->window, gMain->Control(kPicResult));
+  PickSwatchColor(swatch, g_main->sounds, *g_main, g_main->window, g_main->Control(kPicResult));
 }
 void lblAltColor1_Click() {
   Swatch_Click(Swatch::AltColor1);
@@ -276,13 +276,13 @@ void lblTo_Click() {
 
 // The fade preview; the box's class has already filled it black.
 void picResult_Paint(HWND box, HDC dc) {
-  PaintFadePreview(box, dc, gMain->SwatchColor(Swatch::From), gMain->SwatchColor(Swatch::To));
+  PaintFadePreview(box, dc, g_main->SwatchColor(Swatch::From), g_main->SwatchColor(Swatch::To));
 }
 
-// The shout-out ticker: one step per tick over gMain->form.Ticker(), drawn into picShoutz.
+// The shout-out ticker: one step per tick over g_main->form.Ticker(), drawn into picShoutz.
 void tmrShoutz_Timer() {
-  if (gMain->form.Ticker().ShoutList.empty()) return;
-  TickTicker(gMain->Control(kPicShoutz), gMain->form.Ticker());
+  if (g_main->form.Ticker().ShoutList.empty()) return;
+  TickTicker(g_main->Control(kPicShoutz), g_main->form.Ticker());
 }
 
 // The ticker paints its own screen, a child window that fills the box.
@@ -317,7 +317,7 @@ void OnCommand(HWND window, int id, int code) {
         break;
     }
     if (IsOption(id)) KeepTabStopOnSelectedOption(window);
-    if (IsOption(id) || IsCheck(id)) gMain->form.ChoiceClick();
+    if (IsOption(id) || IsCheck(id)) g_main->form.ChoiceClick();
   }
   if (code == STN_CLICKED) {
     switch (id) {
@@ -339,8 +339,8 @@ LRESULT OnControlColor(HDC dc, HWND control) {
   const int id = GetDlgCtrlID(control);
   for (std::size_t i = 0; i < std::size(kSwatchIds); ++i) {
     if (kSwatchIds[i] == id) {
-      SetBkColor(dc, gMain->swatchColors[i]);
-      return reinterpret_cast<LRESULT>(gMain->swatchBrushes[i].Get());
+      SetBkColor(dc, g_main->swatchColors[i]);
+      return reinterpret_cast<LRESULT>(g_main->swatchBrushes[i].Get());
     }
   }
   const ControlLayout* layout = LayoutOf(id);
@@ -363,20 +363,20 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       // Give the focus back to the control that had it, as a dialog does.
       if (LOWORD(wParam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
-        if (focus && IsChild(window, focus)) gMain->lastFocus = focus;
+        if (focus && IsChild(window, focus)) g_main->lastFocus = focus;
       } else {
-        SetFocus(gMain->lastFocus ? gMain->lastFocus : GetDlgItem(window, kTxtSend));
+        SetFocus(g_main->lastFocus ? g_main->lastFocus : GetDlgItem(window, kTxtSend));
       }
       return 0;
     case WM_CLOSE:
-      gMain->form.RequestClose();
+      g_main->form.RequestClose();
       return 0;
     case WM_ENDSESSION:
-      if (wParam) gMain->form.RequestClose();
+      if (wParam) g_main->form.RequestClose();
       return 0;
     case WM_DESTROY:
       KillTimer(window, kTmrShoutz);
-      gMain->window = nullptr;
+      g_main->window = nullptr;
       PostQuitMessage(0);
       return 0;
     default:
@@ -385,7 +385,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT CALLBACK SendBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC edit = gMain->sendBoxProc;
+  const WNDPROC edit = g_main->sendBoxProc;
   switch (message) {
     case WM_GETDLGCODE: {
       // Enter and Escape reach the box as characters (with their key sound) instead of
@@ -558,7 +558,7 @@ void PumpPendingMessages();
 // One message through the main window's keyboard navigation (Tab, arrows in the option
 // group), then to its window.
 void Dispatch(MSG& msg) {
-  if (gMain && gMain->window && IsDialogMessageA(gMain->window, &msg)) return;
+  if (g_main && g_main->window && IsDialogMessageA(g_main->window, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }
@@ -574,7 +574,7 @@ bool NextPendingMessage(MSG& msg, bool holdKeys) {
 // quit request is put back for the main loop, which ends the program.
 void PumpPendingMessages() {
   MSG msg;
-  const bool holdKeys = gMain && !gMain->form.TakesKeyboardInput();
+  const bool holdKeys = g_main && !g_main->form.TakesKeyboardInput();
   while (NextPendingMessage(msg, holdKeys)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
@@ -587,10 +587,10 @@ void PumpPendingMessages() {
 }  // namespace
 
 HWND CreateMainWindow(HINSTANCE instance) {
-  if (gMain) return nullptr;
+  if (g_main) return nullptr;
   InitCommonControls();
   if (!RegisterClasses(instance)) return nullptr;
-  MainWindow& m = gMain.emplace(instance);
+  MainWindow& m = g_main.emplace(instance);
   CreateFonts(m.fonts);
 
   // Created in the topmost band (see BuildControls); it keeps that place for its life.
@@ -608,12 +608,12 @@ HWND CreateMainWindow(HINSTANCE instance) {
 }
 
 void ShowMainWindow(HWND window) {
-  if (!gMain || window != gMain->window) return;
-  if (!gMain->loaded) {
-    gMain->loaded = true;
-    gMain->form.Load(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN)),
-                     PixelsToTwips(GetSystemMetrics(SM_CYSCREEN)));
-    if (!gMain->window) return;  // closed while it loaded
+  if (!g_main || window != g_main->window) return;
+  if (!g_main->loaded) {
+    g_main->loaded = true;
+    g_main->form.Load(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN)),
+                      PixelsToTwips(GetSystemMetrics(SM_CYSCREEN)));
+    if (!g_main->window) return;  // closed while it loaded
   }
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);

@@ -52,7 +52,7 @@ class SplashWindow final : public SplashShell {
   int loadTicks = 0;
   bool closed = false;
 };
-SplashWindow splash;
+SplashWindow g_splash;
 
 bool SplashWindow::AnotherCopyRunning() {
   running.Reset(CreateMutexA(nullptr, FALSE, kInstanceMutex));
@@ -91,18 +91,18 @@ FontHandle CreateStatusFont(HWND window) {
 
 void PaintStatus(HWND status, HDC dc) {
   const SIZE interior = InteriorSize(status);
-  if (splash.loadTicks == 0) {
+  if (g_splash.loadTicks == 0) {
     PatBlt(dc, 0, 0, interior.cx, interior.cy, BLACKNESS);
     return;
   }
-  const LoadingFrame frame = LoadingStep(splash.loadTicks);
+  const LoadingFrame frame = LoadingStep(g_splash.loadTicks);
   GdiBoxTarget target(dc, kStatusUnitsWide, kStatusUnitsHigh, interior);
   PaintGradient(target, frame.start, frame.end, 1);
 
   // Centered in the box: half the box less half the text, across and down.
   const std::string text = AnsiCharsetBytes(frame.text);
   RECT box = {0, 0, interior.cx, interior.cy};
-  const SelectedObject font(dc, splash.font.Get());
+  const SelectedObject font(dc, g_splash.font.Get());
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkMode(dc, TRANSPARENT);
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
@@ -110,22 +110,22 @@ void PaintStatus(HWND status, HDC dc) {
 }
 
 void tmrUnload_Timer() {
-  if (SplashClickCloses(splash.loadTicks)) return;
-  ++splash.loadTicks;
-  if (LoadingStep(splash.loadTicks).stopTimer) KillTimer(splash.window, kLoadTimer);
-  InvalidateRect(splash.status, nullptr, FALSE);
-  UpdateWindow(splash.status);
+  if (SplashClickCloses(g_splash.loadTicks)) return;
+  ++g_splash.loadTicks;
+  if (LoadingStep(g_splash.loadTicks).stopTimer) KillTimer(g_splash.window, kLoadTimer);
+  InvalidateRect(g_splash.status, nullptr, FALSE);
+  UpdateWindow(g_splash.status);
 }
 
 void Splash_Click() {
-  if (SplashClickCloses(splash.loadTicks)) PostMessageA(splash.window, WM_CLOSE, 0, 0);
+  if (SplashClickCloses(g_splash.loadTicks)) PostMessageA(g_splash.window, WM_CLOSE, 0, 0);
 }
 
 void Splash_Unload() {
-  if (splash.closed) return;
-  splash.closed = true;
-  KillTimer(splash.window, kLoadTimer);
-  CloseSplash(splash);
+  if (g_splash.closed) return;
+  g_splash.closed = true;
+  KillTimer(g_splash.window, kLoadTimer);
+  CloseSplash(g_splash);
 }
 
 LRESULT CALLBACK StatusProc(HWND status, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -149,13 +149,13 @@ LRESULT CALLBACK StatusProc(HWND status, UINT message, WPARAM wParam, LPARAM lPa
 LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      splash.window = window;
-      splash.status = CreateWindowExA(
+      g_splash.window = window;
+      g_splash.status = CreateWindowExA(
           0, kStatusClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, kStatusBox.left, kStatusBox.top,
           kStatusBox.right - kStatusBox.left, kStatusBox.bottom - kStatusBox.top, window,
-          reinterpret_cast<HMENU>(kStatusBoxId), splash.instance, nullptr);
-      splash.font = CreateStatusFont(window);
-      LoadSplashPicture(splash.instance, splash.picture);
+          reinterpret_cast<HMENU>(kStatusBoxId), g_splash.instance, nullptr);
+      g_splash.font = CreateStatusFont(window);
+      LoadSplashPicture(g_splash.instance, g_splash.picture);
       SetTimer(window, kLoadTimer, kLoadInterval, nullptr);
       return 0;
     case WM_PAINT: {
@@ -163,11 +163,11 @@ LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       HDC dc = BeginPaint(window, &paint);
       OLE_XSIZE_HIMETRIC width = 0;
       OLE_YSIZE_HIMETRIC height = 0;
-      if (splash.picture && SUCCEEDED(splash.picture->get_Width(&width)) &&
-          SUCCEEDED(splash.picture->get_Height(&height))) {
+      if (g_splash.picture && SUCCEEDED(g_splash.picture->get_Width(&width)) &&
+          SUCCEEDED(g_splash.picture->get_Height(&height))) {
         // Picture units run upwards: start at the bottom edge with a negative height.
-        splash.picture->Render(dc, 0, 0, kClientSize.cx, kClientSize.cy, 0, height, width, -height,
-                               nullptr);
+        g_splash.picture->Render(dc, 0, 0, kClientSize.cx, kClientSize.cy, 0, height, width,
+                                 -height, nullptr);
       }
       EndPaint(window, &paint);
       return 0;
@@ -182,7 +182,7 @@ LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       Splash_Unload();
       return 0;
     case WM_DESTROY:
-      splash.picture.Reset();
+      g_splash.picture.Reset();
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -215,10 +215,10 @@ void SplashWindow::ShowSplashNow() {
 }  // namespace
 
 bool ShowSplash(HINSTANCE instance, SoundPlayer& sounds, std::function<HWND()> showMainWindow) {
-  splash.instance = instance;
-  splash.sounds = &sounds;
-  splash.showMainWindow = std::move(showMainWindow);
-  return StartSplash(splash);
+  g_splash.instance = instance;
+  g_splash.sounds = &sounds;
+  g_splash.showMainWindow = std::move(showMainWindow);
+  return StartSplash(g_splash);
 }
 
 }  // namespace bw

@@ -86,7 +86,7 @@ struct Ticker {
   int shownTop = 0;
   int shownBottom = 0;
 };
-Ticker ticker;
+Ticker g_ticker;
 
 // Arial 14.25 point bold: 19 pixels at 96 dpi.
 FontHandle CreateTickerFont(HDC dc) {
@@ -103,7 +103,7 @@ LRESULT CALLBACK ScreenProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window, &paint);
-      BitBlt(dc, 0, 0, ticker.frame.width, ticker.frame.height, ticker.frame.dc.Get(), 0, 0,
+      BitBlt(dc, 0, 0, g_ticker.frame.width, g_ticker.frame.height, g_ticker.frame.dc.Get(), 0, 0,
              SRCCOPY);
       EndPaint(window, &paint);
       return 0;
@@ -111,8 +111,8 @@ LRESULT CALLBACK ScreenProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // the box beneath gets the mouse
     case WM_DESTROY:
-      ticker.screen = nullptr;
-      ticker.screenDc = nullptr;
+      g_ticker.screen = nullptr;
+      g_ticker.screenDc = nullptr;
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -127,30 +127,31 @@ void CreateScreen(HWND box, HINSTANCE module, SIZE interior) {
   screenClass.hInstance = module;
   screenClass.lpszClassName = "BrindlewickTickerScreen";
   RegisterClassA(&screenClass);
-  ticker.screen = CreateWindowExA(0, screenClass.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0,
-                                  interior.cx, interior.cy, box, nullptr, module, nullptr);
-  ticker.screenDc = ticker.screen ? GetDC(ticker.screen) : nullptr;
+  g_ticker.screen = CreateWindowExA(0, screenClass.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0,
+                                    interior.cx, interior.cy, box, nullptr, module, nullptr);
+  g_ticker.screenDc = g_ticker.screen ? GetDC(g_ticker.screen) : nullptr;
 }
 
 void Prepare(HWND box) {
-  ticker.box = box;
+  g_ticker.box = box;
   const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(box, GWLP_HINSTANCE));
   const SIZE interior = InteriorSize(box);
   const WindowDc boxDc(box);
   const HDC screen = boxDc.Get();
-  ticker.frame.Create(screen, interior.cx, interior.cy);
-  ticker.font = CreateTickerFont(screen);
+  g_ticker.frame.Create(screen, interior.cx, interior.cy);
+  g_ticker.font = CreateTickerFont(screen);
   BitmapHandle loaded(static_cast<HBITMAP>(
       LoadImageA(module, MAKEINTRESOURCEA(IDB_TICKER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
   BITMAP info = {};
   if (loaded && GetObjectA(loaded.Get(), sizeof info, &info) &&
-      ticker.picture.Create(screen, info.bmWidth, info.bmHeight)) {
+      g_ticker.picture.Create(screen, info.bmWidth, info.bmHeight)) {
     MemoryDcHandle source(CreateCompatibleDC(screen));
     const SelectedObject bitmap(source.Get(), loaded.Get());
-    BitBlt(ticker.picture.dc.Get(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+    BitBlt(g_ticker.picture.dc.Get(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0,
+           SRCCOPY);
   }
   GdiFlush();
-  ticker.shownBottom = ticker.frame.height;  // the first frame clears it all
+  g_ticker.shownBottom = g_ticker.frame.height;  // the first frame clears it all
   CreateScreen(box, module, interior);
 }
 
@@ -161,21 +162,22 @@ void DrawStrip(const Text& entry) {
   const int length = static_cast<int>(bytes.size());
   SIZE extent = {0, 0};
   {
-    const WindowDc screen(ticker.box);
+    const WindowDc screen(g_ticker.box);
     {
-      const SelectedObject font(screen.Get(), ticker.font.Get());
+      const SelectedObject font(screen.Get(), g_ticker.font.Get());
       GetTextExtentPoint32A(screen.Get(), bytes.data(), length, &extent);
     }
-    ticker.strip.Create(screen.Get(), ticker.frame.width, std::max(1, static_cast<int>(extent.cy)));
+    g_ticker.strip.Create(screen.Get(), g_ticker.frame.width,
+                          std::max(1, static_cast<int>(extent.cy)));
   }
-  ticker.stripText = entry;
-  if (!ticker.strip.dc) return;
+  g_ticker.stripText = entry;
+  if (!g_ticker.strip.dc) return;
 
-  HDC dc = ticker.strip.dc.Get();
-  SelectObject(dc, ticker.font.Get());
+  HDC dc = g_ticker.strip.dc.Get();
+  SelectObject(dc, g_ticker.font.Get());
   SetTextColor(dc, kYellow);
   SetBkMode(dc, TRANSPARENT);
-  const double left = ticker.frame.width / 2.0 - extent.cx / 2.0;
+  const double left = g_ticker.frame.width / 2.0 - extent.cx / 2.0;
   TextOutA(dc, static_cast<int>(std::nearbyint(left)), 0, bytes.data(), length);
   GdiFlush();
 }
@@ -183,32 +185,33 @@ void DrawStrip(const Text& entry) {
 }  // namespace
 
 void TickTicker(HWND picShoutz, TickerState& state) {
-  if (!ticker.box) Prepare(picShoutz);
-  if (picShoutz != ticker.box || !ticker.frame.pixels || !ticker.screenDc) return;
+  if (!g_ticker.box) Prepare(picShoutz);
+  if (picShoutz != g_ticker.box || !g_ticker.frame.pixels || !g_ticker.screenDc) return;
   const Text& entry = CurrentShout(state);
   const bool picture = IsPictureEntry(entry);
-  if (!picture && entry != ticker.stripText) DrawStrip(entry);
-  const PixelImage& source = picture ? ticker.picture : ticker.strip;
+  if (!picture && entry != g_ticker.stripText) DrawStrip(entry);
+  const PixelImage& source = picture ? g_ticker.picture : g_ticker.strip;
   const int height = source.pixels ? source.height : picture ? kNominalPictureHeight : 0;
 
-  const TickerFrame step = StepTicker(state, height, ticker.frame.height);
-  if (step.entry == ticker.shownEntry && step.y == ticker.shownTop) return;  // resting
+  const TickerFrame step = StepTicker(state, height, g_ticker.frame.height);
+  if (step.entry == g_ticker.shownEntry && step.y == g_ticker.shownTop) return;  // resting
 
   // Outside the rows of the entry drawn last the frame is black already: only those rows
   // and the new entry's are cleared and shown.
-  const int top = std::max(0, std::min(ticker.shownTop, step.y));
-  const int bottom = std::min(ticker.frame.height, std::max(ticker.shownBottom, step.y + height));
-  ticker.shownEntry = step.entry;
-  ticker.shownTop = step.y;
-  ticker.shownBottom = step.y + height;
+  const int top = std::max(0, std::min(g_ticker.shownTop, step.y));
+  const int bottom =
+      std::min(g_ticker.frame.height, std::max(g_ticker.shownBottom, step.y + height));
+  g_ticker.shownEntry = step.entry;
+  g_ticker.shownTop = step.y;
+  g_ticker.shownBottom = step.y + height;
   if (bottom <= top) return;  // wholly outside the box
 
-  ClearRows(ticker.frame, top, bottom);
+  ClearRows(g_ticker.frame, top, bottom);
   if (step.entry != 0 && source.pixels) {
-    CopyInto(ticker.frame, source, picture ? kPictureLeft : 0, step.y);
+    CopyInto(g_ticker.frame, source, picture ? kPictureLeft : 0, step.y);
   }
-  BitBlt(ticker.screenDc, 0, top, ticker.frame.width, bottom - top, ticker.frame.dc.Get(), 0, top,
-         SRCCOPY);
+  BitBlt(g_ticker.screenDc, 0, top, g_ticker.frame.width, bottom - top, g_ticker.frame.dc.Get(), 0,
+         top, SRCCOPY);
 }
 
 }  // namespace bw
