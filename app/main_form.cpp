@@ -26,7 +26,9 @@ void MainForm::Load(int screenWidth, int screenHeight) {
 
   // The ticker's state is complete before its first tick, which may come as soon as the
   // announcements below let events run.
-  ticker_ = NewTicker(kTickerSurfaceHeight);
+  tickerHeight_ = p_.view.OpenTickerScreen();
+  ticker_ = NewTicker(tickerHeight_.value_or(0));
+  tickerScreen_ = TickerScreen(tickerHeight_.value_or(0));
   p_.view.StartTicker();
 
   SendChat(p_.aol, LoadedTitleLine());
@@ -101,8 +103,23 @@ void MainForm::SendBoxCharacter() {
   p_.sounds.PlayWave("Key", WaveMode::InBackground);
 }
 
-void MainForm::SendBoxKeyUp(int keyCode) {
-  if (keyCode == kKeyUpArrow) p_.view.SetSendBoxText(lastSend_);
+void MainForm::SendBoxKeyUp(Key key) {
+  if (key == Key::UpArrow) p_.view.SetSendBoxText(lastSend_);
+}
+
+void MainForm::SwatchClick(Swatch swatch) {
+  p_.sounds.PlayWave("Click", WaveMode::InBackground);
+  p_.view.SetSwatchColor(swatch, p_.view.ChooseColor(p_.view.SwatchColor(swatch)));
+  if (swatch == Swatch::From || swatch == Swatch::To) p_.view.RedrawFadePreview();
+}
+
+void MainForm::TickerTick() {
+  if (!tickerHeight_ || ticker_.ShoutList.empty()) return;
+  const Text& entry = CurrentShout(ticker_);
+  const int height =
+      p_.view.PrepareTickerEntry(entry).value_or(IsPictureEntry(entry) ? kNominalPictureHeight : 0);
+  const TickerFrame frame = StepTicker(ticker_, height, *tickerHeight_);
+  if (const auto redraw = tickerScreen_.Show(frame, height)) p_.view.DrawTicker(*redraw);
 }
 
 void MainForm::RequestClose() {
