@@ -11,7 +11,7 @@ namespace {
 
 TEST(MainLayout, EveryControlHasItsOwnIdAndLiesInsideItsGroup) {
   std::set<int> ids;
-  for (const ControlLayout& c : MainLayout()) {
+  for (const ControlLayout& c : kMainLayout) {
     EXPECT_TRUE(ids.insert(c.id).second) << "id " << c.id << " twice";
     if (c.group == kWindow) continue;
     const ControlLayout* group = LayoutOf(c.group);
@@ -28,7 +28,7 @@ TEST(MainLayout, EveryControlHasItsOwnIdAndLiesInsideItsGroup) {
 TEST(MainLayout, TheOptionsFormOneKeyboardGroupInTabOrder) {
   int options = 0;
   bool inGroup = false;
-  for (const ControlLayout& c : MainLayout()) {
+  for (const ControlLayout& c : kMainLayout) {
     const bool option = c.kind == ControlKind::Option;
     EXPECT_EQ(IsOption(c.id), option);
     EXPECT_EQ(IsChoice(c.id), option || c.kind == ControlKind::Check) << "id " << c.id;

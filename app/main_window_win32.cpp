@@ -341,7 +341,7 @@ void AddTooltip(HWND tooltip, HWND window, HWND control, const char* text) {
 }
 
 bool BuildControls(MainWindow& m) {
-  for (const ControlLayout& layout : MainLayout()) {
+  for (const ControlLayout& layout : kMainLayout) {
     const HWND control = CreateControl(layout, m.window, m.instance);
     if (!control) return false;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m.fonts[layout.face].Get()), FALSE);
@@ -350,7 +350,7 @@ bool BuildControls(MainWindow& m) {
   // under its controls, a label under the swatch its text box reaches into, and both
   // clipped by them. Neither takes the focus, so the keyboard order stays as created.
   for (const ControlKind kind : {ControlKind::Label, ControlKind::Group}) {
-    for (const ControlLayout& layout : MainLayout()) {
+    for (const ControlLayout& layout : kMainLayout) {
       if (layout.kind != kind) continue;
       SetWindowPos(m.Control(layout.id), HWND_BOTTOM, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -366,7 +366,7 @@ bool BuildControls(MainWindow& m) {
   m.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m.window,
                               nullptr, m.instance, nullptr);
-  for (const ControlLayout& layout : MainLayout()) {
+  for (const ControlLayout& layout : kMainLayout) {
     if (layout.tooltip) AddTooltip(m.tooltip, m.window, m.Control(layout.id), layout.tooltip);
   }
   return true;

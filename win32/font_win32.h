@@ -23,10 +23,17 @@ struct FontSpec {
 };
 
 // An empty handle when the system cannot make the font.
-[[nodiscard]] FontHandle MakeFont(const FontSpec& spec);
+[[nodiscard]] inline FontHandle MakeFont(const FontSpec& spec) {
+  return FontHandle(CreateFontA(-spec.pixelHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
+                                spec.italic, spec.underline, spec.strikeout, spec.charset,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, spec.quality,
+                                spec.pitchAndFamily, spec.face));
+}
 
 // The pixel height of a point size given in hundredths of a point (14.25 point is 1425)
 // on the device of `dc`, rounded to the nearest pixel.
-[[nodiscard]] int PointsToPixels(HDC dc, int hundredthsOfPoint);
+[[nodiscard]] inline int PointsToPixels(HDC dc, int hundredthsOfPoint) {
+  return MulDiv(hundredthsOfPoint, GetDeviceCaps(dc, LOGPIXELSY), 7200);
+}
 
 }  // namespace bw

@@ -2,8 +2,6 @@
 
 #include <climits>
 
-#include "engine/codepage1252.h"
-
 namespace bw {
 
 namespace {
@@ -33,10 +31,6 @@ Text TextFromAnsi(std::string_view bytes) {
   std::wstring wide(static_cast<std::size_t>(size), L'\0');
   MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, wide.data(), size);
   return Text(wide.begin(), wide.end());
-}
-
-std::string AnsiCharsetBytes(TextView text) {
-  return EncodeWindows1252Lossy(text);
 }
 
 std::string WindowTextBytes(HWND window) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/codepage1252.h"
 #include "engine/text.h"
 
 namespace bw {
@@ -24,7 +25,9 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "Text is UTF-16 on Windows");
 // Bytes for the "A" drawing calls with a font made with ANSI_CHARSET. GDI reads them in
 // the font's own code page, Windows-1252, whatever the system's code page is; a character
 // it lacks becomes '?'.
-[[nodiscard]] std::string AnsiCharsetBytes(TextView text);
+[[nodiscard]] inline std::string AnsiCharsetBytes(TextView text) {
+  return EncodeWindows1252Lossy(text);
+}
 
 [[nodiscard]] inline const wchar_t* WideOf(const Text& text) {
   return reinterpret_cast<const wchar_t*>(text.c_str());

@@ -15,14 +15,23 @@ namespace bw {
 // can bear, 0 and the two that user32 reads as "every top-level window" (HWND_BROADCAST
 // 0xFFFF and -1), come back as nullptr: bits that arrive from outside can never turn a
 // message into a broadcast.
-[[nodiscard]] HWND HwndFromBits(std::uint32_t bits);
-[[nodiscard]] std::uint32_t BitsOfHwnd(HWND window);
+[[nodiscard]] inline HWND HwndFromBits(std::uint32_t bits) {
+  if (bits == 0 || bits == 0xFFFFu || bits == 0xFFFFFFFFu) return nullptr;
+  return reinterpret_cast<HWND>(static_cast<INT_PTR>(static_cast<std::int32_t>(bits)));
+}
+[[nodiscard]] inline std::uint32_t BitsOfHwnd(HWND window) {
+  return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window));
+}
 
 // SetWindowPos into the topmost band (or out of it), keeping place and size; nothing for
 // nullptr, and a quiet failure for a window that has gone. Without SWP_NOACTIVATE the
 // window is also activated, which is what putting a window above all others means to
 // the user.
-void SetTopmost(HWND window, bool topmost);
+inline void SetTopmost(HWND window, bool topmost) {
+  if (!window) return;
+  SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE);
+}
 
 // State that a window owns from WM_NCCREATE, where it is attached, to WM_NCDESTROY, where
 // it is released: those two messages come in pairs, so nothing leaks and nothing is
