@@ -91,7 +91,8 @@ class MainForm {
   MainForm(const MainForm&) = delete;
   MainForm& operator=(const MainForm&) = delete;
 
-  // Form_Load, once, before the window is first shown; screen size in twips.
+  // Form_Load, before the window is first shown; screen size in twips. Later calls do
+  // nothing.
   void Load(int screenWidth, int screenHeight);
   // cmdSendChat_Click (Chat) and cmdSendIM_Click (IM).
   void SendClick(SendTarget target);

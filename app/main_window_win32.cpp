@@ -114,7 +114,6 @@ struct MainWindow final : MainView, MessageSink {
   HWND tooltip = nullptr;
   HWND lastFocus = nullptr;
   WNDPROC sendBoxProc = nullptr;
-  bool loaded = false;
   std::array<ColorRef, 4> swatchColors{};
   std::array<BrushHandle, 4> swatchBrushes;
   std::array<FontHandle, kFaceCount> fonts;
@@ -396,12 +395,10 @@ HWND CreateMainWindow(HINSTANCE instance) {
 
 void ShowMainWindow(HWND window) {
   if (!g_main || window != g_main->window) return;
-  if (!g_main->loaded) {
-    g_main->loaded = true;
-    g_main->form.Load(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN)),
-                      PixelsToTwips(GetSystemMetrics(SM_CYSCREEN)));
-    if (!g_main->window) return;  // closed while it loaded
-  }
+  // The form loads once, on the first showing; later calls only show the window.
+  g_main->form.Load(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN)),
+                    PixelsToTwips(GetSystemMetrics(SM_CYSCREEN)));
+  if (!g_main->window) return;  // closed while it loaded
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
 }
