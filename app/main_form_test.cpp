@@ -209,6 +209,14 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
   EXPECT_EQ(words(closing), loaded + unloaded);
 }
 
+TEST(MainWindow, LoadsOnceHoweverOftenItIsShown) {
+  Rig rig;
+  rig.Load();
+  rig.form.Load(1024 * 15, 768 * 15);
+  EXPECT_EQ(rig.journal, Journal{});
+  EXPECT_TRUE(rig.tree.Actions().empty()) << "no second announcement";
+}
+
 TEST(MainWindow, LeavesKeysQueuedForItsTextBoxUntilStartUpIsDone) {
   Rig rig;
   static bool takenMidStartUp;
