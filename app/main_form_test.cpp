@@ -252,10 +252,10 @@ TEST(TickerTick, DrawsOnlyWhatChangedAndStandsStillWithoutAList) {
   // The first frame clears the whole screen; then the rising picture's rows and the ones
   // it leaves; at its rest at row 25 (ticks 23 to 72) nothing but its arrival.
   ASSERT_EQ(rig.drawn.size(), 24u);
-  EXPECT_EQ(rig.drawn[0], (TickerRedraw{0, 71, 1, true, kPictureLeft, 69}));
-  EXPECT_EQ(rig.drawn[1], (TickerRedraw{67, 71, 1, true, kPictureLeft, 67}));
-  EXPECT_EQ(rig.drawn[22], (TickerRedraw{25, 56, 1, true, kPictureLeft, 25}));
-  EXPECT_EQ(rig.drawn[23], (TickerRedraw{23, 54, 1, true, kPictureLeft, 23}));
+  EXPECT_EQ(rig.drawn[0], (TickerRedraw{0, 71, {1, true, 69}, kPictureLeft}));
+  EXPECT_EQ(rig.drawn[1], (TickerRedraw{67, 71, {1, true, 67}, kPictureLeft}));
+  EXPECT_EQ(rig.drawn[22], (TickerRedraw{25, 56, {1, true, 25}, kPictureLeft}));
+  EXPECT_EQ(rig.drawn[23], (TickerRedraw{23, 54, {1, true, 23}, kPictureLeft}));
 
   rig.form.RequestClose();
   rig.drawn.clear();
@@ -276,7 +276,8 @@ TEST(TickerTick, APictureWithoutItsImageStillRestsFiftyTicks) {
   rig.Load();
   for (int tick = 0; tick < 73; ++tick) rig.form.TickerTick();
   ASSERT_EQ(rig.drawn.size(), 24u) << "the rest keeps its timing";
-  EXPECT_EQ(rig.drawn.back(), (TickerRedraw{23, 54, 1, true, kPictureLeft, 23})) << "29 rows high";
+  EXPECT_EQ(rig.drawn.back(), (TickerRedraw{23, 54, {1, true, 23}, kPictureLeft}))
+      << "29 rows high";
 }
 
 }  // namespace

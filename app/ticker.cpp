@@ -70,8 +70,7 @@ std::optional<TickerRedraw> TickerScreen::Show(const TickerFrame& frame, int ent
   shownTop_ = frame.y;
   shownBottom_ = frame.y + entryHeight;
   if (bottom <= top) return std::nullopt;
-  return TickerRedraw{top,    bottom, frame.entry, frame.picture, frame.picture ? kPictureLeft : 0,
-                      frame.y};
+  return TickerRedraw{top, bottom, frame, frame.picture ? kPictureLeft : 0};
 }
 
 int CenteredLeft(int screenWidth, int textWidth) {

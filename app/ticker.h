@@ -34,6 +34,7 @@ struct TickerFrame {
   int entry = 0;
   bool picture = false;
   int y = 0;
+  friend bool operator==(const TickerFrame&, const TickerFrame&) = default;
 };
 
 // One tick. entryHeight is CurrentShout's height in pixels (the picture's or the text's
@@ -47,23 +48,21 @@ struct TickerFrame {
 // 23 through 72, at 23 on tick 73.
 TickerFrame StepTicker(TickerState& state, int entryHeight, double surfaceHeight);
 
+// What one tick changes on the screen: rows top to bottom (exclusive) turn black and are
+// shown again, with the frame's entry (0: none) drawn into them, its top-left corner at
+// (left, frame.y): the picture at left 8, a text strip as wide as the screen at 0.
+struct TickerRedraw {
+  int top = 0;
+  int bottom = 0;
+  TickerFrame frame;
+  int left = 0;
+  friend bool operator==(const TickerRedraw&, const TickerRedraw&) = default;
+};
+
 // The picture's height when its bitmap could not be made, so that its rest keeps its
 // timing; a text without an image is 0 high.
 inline constexpr int kNominalPictureHeight = 29;
 inline constexpr int kPictureLeft = 8;
-
-// What one tick changes on the screen: rows top to bottom (exclusive) turn black and are
-// shown again, with entry `entry` (0: none) drawn into them, its top-left corner at
-// (left, y): the picture at left 8, a text strip as wide as the screen at 0.
-struct TickerRedraw {
-  int top = 0;
-  int bottom = 0;
-  int entry = 0;
-  bool picture = false;
-  int left = 0;
-  int y = 0;
-  friend bool operator==(const TickerRedraw&, const TickerRedraw&) = default;
-};
 
 // The screen's memory of the entry it shows and the rows that entry covers; outside
 // those rows it is black. The first frame redraws the whole surface.

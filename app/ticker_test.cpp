@@ -63,15 +63,15 @@ TEST(TickerScreen, RedrawsTheRowsLeftAndEnteredCutToTheSurfaceAndNothingAtRest) 
     int height;
     std::optional<TickerRedraw> redraw;
   } steps[] = {
-      {{1, true, 69}, 29, TickerRedraw{0, 71, 1, true, kPictureLeft, 69}},  // all, at first
-      {{1, true, 69}, 29, std::nullopt},                                    // at rest
-      {{1, true, 67}, 29, TickerRedraw{67, 71, 1, true, kPictureLeft, 67}},
-      {{1, true, 10}, 29, TickerRedraw{10, 71, 1, true, kPictureLeft, 10}},  // old rows too
-      {{1, true, -31}, 29, TickerRedraw{0, 39, 1, true, kPictureLeft, -31}},
+      {{1, true, 69}, 29, TickerRedraw{0, 71, {1, true, 69}, kPictureLeft}},  // all, at first
+      {{1, true, 69}, 29, std::nullopt},                                      // at rest
+      {{1, true, 67}, 29, TickerRedraw{67, 71, {1, true, 67}, kPictureLeft}},
+      {{1, true, 10}, 29, TickerRedraw{10, 71, {1, true, 10}, kPictureLeft}},  // old rows too
+      {{1, true, -31}, 29, TickerRedraw{0, 39, {1, true, -31}, kPictureLeft}},
       {{1, true, -33}, 29, std::nullopt},  // above the top, before and after
-      {{2, false, 69}, 22, TickerRedraw{0, 71, 2, false, 0, 69}},  // from the old top
+      {{2, false, 69}, 22, TickerRedraw{0, 71, {2, false, 69}, 0}},  // from the old top
       {{2, false, 69}, 22, std::nullopt},
-      {{0, false, 69}, 22, TickerRedraw{69, 71, 0, false, 0, 69}},  // another entry: redrawn
+      {{0, false, 69}, 22, TickerRedraw{69, 71, {0, false, 69}, 0}},  // another entry: redrawn
   };
   for (const auto& step : steps) {
     EXPECT_EQ(screen.Show(step.frame, step.height), step.redraw) << "y " << step.frame.y;

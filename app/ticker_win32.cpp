@@ -175,8 +175,8 @@ void DrawTicker(const TickerRedraw& redraw) {
   if (!g_ticker.screenDc) return;
   const PixelRows& frame = g_ticker.frame.rows;
   ClearRows(frame, redraw.top, redraw.bottom);
-  if (redraw.entry != 0 && g_ticker.drawn && g_ticker.drawn->rows.pixels) {
-    CopyInto(frame, g_ticker.drawn->rows, redraw.left, redraw.y);
+  if (redraw.frame.entry != 0 && g_ticker.drawn && g_ticker.drawn->rows.pixels) {
+    CopyInto(frame, g_ticker.drawn->rows, redraw.left, redraw.frame.y);
   }
   BitBlt(g_ticker.screenDc, 0, redraw.top, frame.width, redraw.bottom - redraw.top,
          g_ticker.frame.dc.Get(), 0, redraw.top, SRCCOPY);
