@@ -28,16 +28,11 @@ inline constexpr int kMaxSiblingWalk = 65536;
 // The finds and senders never send a message to handle 0: these do nothing there.
 void SetText(WindowApi& api, WindowHandle window, TextView text);
 void ClickIcon(WindowApi& api, WindowHandle window);
+// The first direct child, in sibling order, whose title or class matches the wildcard
+// pattern (see wildcard.h); 0 for a malformed pattern.
 [[nodiscard]] WindowHandle FindChildByTitle(WindowApi& api, WindowHandle parent, TextView pattern);
 [[nodiscard]] WindowHandle FindChildByClass(WindowApi& api, WindowHandle parent, TextView pattern);
 // onTop follows the 16-bit truth value: 0 is false, anything else true.
 void StayOnTop(WindowApi& api, WindowHandle window, int onTop);
-
-// The wildcard rule of the two find operations: both sides upper-cased, the whole
-// candidate must match; * ? # [list] [!list] and ranges in the pattern only.
-// Matches(u"Welcome, *", u"WELCOME, Ann!") == true; Matches(u"a#", u"a*") == false.
-// A malformed pattern (a "[" without its "]", a range whose upper-cased ends are
-// reversed) matches no candidate at all.
-[[nodiscard]] bool Matches(TextView pattern, TextView candidate);
 
 }  // namespace bw

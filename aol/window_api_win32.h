@@ -25,8 +25,7 @@ class WindowApiWin32 final : public WindowApi {
   void ButtonUp(WindowHandle window) override;
   void SetTopmost(WindowHandle window, bool topmost) override;
 
-  // CP_ACP through WideCharToMultiByte / MultiByteToWideChar. A character the code page
-  // lacks becomes the code page's default character ('?').
+  // The ANSI code page, as AnsiFromText / TextFromAnsi of the Win32 base convert it.
   std::string ToAnsi(TextView text) override;
   Text FromAnsi(std::string_view bytes) override;
 };

@@ -14,16 +14,6 @@ constexpr double kPreviewUnitsHigh = 4.35;
 constexpr ColorRef kColorMask = 0xFFFFFF;
 }  // namespace
 
-void PickSwatchColor(Swatch swatch, SoundPlayer& sounds, MainView& view, HWND owner,
-                     HWND picResult) {
-  sounds.PlayWave("Click", kPlayInBackground);
-  view.SetSwatchColor(swatch, ChooseSwatchColor(owner, view.SwatchColor(swatch)));
-  if (swatch == Swatch::From || swatch == Swatch::To) {
-    InvalidateRect(picResult, nullptr, FALSE);
-    UpdateWindow(picResult);
-  }
-}
-
 ColorRef ChooseSwatchColor(HWND owner, ColorRef current) {
   static COLORREF customColors[16];
   static bool customColorsSet = false;

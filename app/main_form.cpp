@@ -10,7 +10,7 @@ namespace bw {
 void MainForm::Load(int screenWidth, int screenHeight) {
   if (phase_ != Phase::NotLoaded) return;
   phase_ = Phase::Loading;
-  p_.sounds.PlayWave("Start", kPlayInBackground);
+  p_.sounds.PlayWave("Start", WaveMode::InBackground);
 
   const Settings stored = ReadSettings(p_.settings, screenWidth, screenHeight);
   lastSend_ = stored.LastSend;
@@ -26,7 +26,9 @@ void MainForm::Load(int screenWidth, int screenHeight) {
 
   // The ticker's state is complete before its first tick, which may come as soon as the
   // announcements below let events run.
-  ticker_ = NewTicker(kTickerSurfaceHeight);
+  tickerHeight_ = p_.view.OpenTickerScreen();
+  ticker_ = NewTicker(tickerHeight_.value_or(0));
+  tickerScreen_ = TickerScreen(tickerHeight_.value_or(0));
   p_.view.StartTicker();
 
   SendChat(p_.aol, LoadedTitleLine());
@@ -43,7 +45,7 @@ void MainForm::SendClick(SendTarget target) {
 
 void MainForm::Send(SendTarget target) {
   const bool chat = target == SendTarget::Chat;
-  p_.sounds.PlayWave("Click", kPlayInBackground);
+  p_.sounds.PlayWave("Click", WaveMode::InBackground);
   p_.view.FocusSendBox();
   if ((chat ? FindChatRoom(p_.aol) : FindIM(p_.aol)) == 0) {
     p_.messages.ShowInformation(chat ? "You aren't in chat."
@@ -86,7 +88,7 @@ StyleOptions MainForm::ReadStyleOptions() {
 }
 
 void MainForm::RollClick() {
-  p_.sounds.PlayWave("Roll", kPlayInBackground);
+  p_.sounds.PlayWave("Roll", WaveMode::InBackground);
   p_.view.FocusSendBox();
   const int height = RolledHeightAfterClick(p_.view.Placement().Height);
   p_.view.SetHeight(height);
@@ -94,15 +96,30 @@ void MainForm::RollClick() {
 }
 
 void MainForm::ChoiceClick() {
-  p_.sounds.PlayWave("Click", kPlayInBackground);
+  p_.sounds.PlayWave("Click", WaveMode::InBackground);
 }
 
 void MainForm::SendBoxCharacter() {
-  p_.sounds.PlayWave("Key", kPlayInBackground);
+  p_.sounds.PlayWave("Key", WaveMode::InBackground);
 }
 
-void MainForm::SendBoxKeyUp(int keyCode) {
-  if (keyCode == kKeyUpArrow) p_.view.SetSendBoxText(lastSend_);
+void MainForm::SendBoxKeyUp(Key key) {
+  if (key == Key::UpArrow) p_.view.SetSendBoxText(lastSend_);
+}
+
+void MainForm::SwatchClick(Swatch swatch) {
+  p_.sounds.PlayWave("Click", WaveMode::InBackground);
+  p_.view.SetSwatchColor(swatch, p_.view.ChooseColor(p_.view.SwatchColor(swatch)));
+  if (swatch == Swatch::From || swatch == Swatch::To) p_.view.RedrawFadePreview();
+}
+
+void MainForm::TickerTick() {
+  if (!tickerHeight_ || ticker_.ShoutList.empty()) return;
+  const Text& entry = CurrentShout(ticker_);
+  const int height =
+      p_.view.PrepareTickerEntry(entry).value_or(IsPictureEntry(entry) ? kNominalPictureHeight : 0);
+  const TickerFrame frame = StepTicker(ticker_, height, *tickerHeight_);
+  if (const auto redraw = tickerScreen_.Show(frame, height)) p_.view.DrawTicker(*redraw);
 }
 
 void MainForm::RequestClose() {
@@ -134,7 +151,7 @@ void MainForm::EndWork() {
 
 void MainForm::Unload() {
   phase_ = Phase::Closing;
-  p_.sounds.PlayWave("End", kPlayToEnd);
+  p_.sounds.PlayWave("End", WaveMode::ToEnd);
   // Off before anything below can let events run.
   p_.view.StopTicker();
 

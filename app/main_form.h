@@ -10,6 +10,8 @@
 // a close request that arrives meanwhile is carried out once the running work is done (so
 // nothing touches a destroyed window).
 
+#include <optional>
+
 #include "aol/window_api.h"
 #include "app/placement.h"
 #include "app/settings.h"
@@ -43,8 +45,22 @@ class MainView {
   virtual void Place(const WindowBox& box) = 0;
   virtual void SetHeight(int height) = 0;  // keeps the place and the width
   virtual void ShowRollLook(const RollLook& look) = 0;
+  // The ticker's timer; each of its ticks is a TickerTick.
   virtual void StartTicker() = 0;
   virtual void StopTicker() = 0;
+  // picShoutz as the ticker's screen: prepared on the first call, which measures its
+  // interior's height in pixels; nullopt when it cannot be drawn on.
+  virtual std::optional<int> OpenTickerScreen() = 0;
+  // Makes the image of an entry (the picture, or the text drawn once) and gives its
+  // height in pixels; nullopt when no image could be made.
+  virtual std::optional<int> PrepareTickerEntry(TextView entry) = 0;
+  // Draws what a tick changed, with the image the last PrepareTickerEntry made.
+  virtual void DrawTicker(const TickerRedraw& redraw) = 0;
+  // The common color dialog with `current` preselected: the chosen color, or `current`
+  // on Cancel or when the dialog cannot open.
+  virtual ColorRef ChooseColor(ColorRef current) = 0;
+  // picResult shows the fade between the From and To swatches again, at once.
+  virtual void RedrawFadePreview() = 0;
   // The window goes away; the form is called no more.
   virtual void Destroy() = 0;
 };
@@ -66,8 +82,8 @@ struct MainFormParts {
   MessageSink& messages;
 };
 
-inline constexpr int kKeyUpArrow = 38;
-inline constexpr int kTickerSurfaceHeight = 71;  // picShoutz's interior, in pixels
+// The keys released in txtSend that the form tells apart.
+enum class Key { UpArrow, Other };
 
 class MainForm {
  public:
@@ -75,7 +91,8 @@ class MainForm {
   MainForm(const MainForm&) = delete;
   MainForm& operator=(const MainForm&) = delete;
 
-  // Form_Load, once, before the window is first shown; screen size in twips.
+  // Form_Load, before the window is first shown; screen size in twips. Later calls do
+  // nothing.
   void Load(int screenWidth, int screenHeight);
   // cmdSendChat_Click (Chat) and cmdSendIM_Click (IM).
   void SendClick(SendTarget target);
@@ -84,8 +101,14 @@ class MainForm {
   void ChoiceClick();
   // A key that produced a character in txtSend (Enter and Backspace included).
   void SendBoxCharacter();
-  // A key released in txtSend, by virtual-key code, whatever the modifiers.
-  void SendBoxKeyUp(int keyCode);
+  // A key released in txtSend, whatever the modifiers.
+  void SendBoxKeyUp(Key key);
+  // A click on a swatch: the click sound, then the color dialog; a chosen color becomes
+  // the swatch's, and a fade swatch's preview is redrawn whatever the dialog did.
+  void SwatchClick(Swatch swatch);
+  // tmrShoutz_Timer: one step of the ticker, drawn where it changed anything. Before the
+  // first load, after the close, or on a screen that cannot be drawn on it does nothing.
+  void TickerTick();
   // Any close request of the platform: shutdown (Form_Unload) runs and the window is
   // destroyed; it never cancels the close, at most postpones it past running work.
   void RequestClose();
@@ -97,7 +120,7 @@ class MainForm {
     return phase_ != Phase::NotLoaded && phase_ != Phase::Loading;
   }
 
-  [[nodiscard]] TickerState& Ticker() { return ticker_; }
+  [[nodiscard]] const TickerState& Ticker() const { return ticker_; }
   [[nodiscard]] const Text& LastSend() const { return lastSend_; }
 
  private:
@@ -113,6 +136,8 @@ class MainForm {
   bool closeWaiting_ = false;
   Text lastSend_;
   TickerState ticker_;
+  std::optional<int> tickerHeight_;  // the screen's, measured once
+  TickerScreen tickerScreen_;
 };
 
 }  // namespace bw

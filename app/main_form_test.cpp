@@ -57,8 +57,20 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   void ShowRollLook(const RollLook& l) override { look = std::string(l.Caption) + " " + l.Tooltip; }
   void StartTicker() override { Note("ticker on"); }
   void StopTicker() override { Note("ticker off"); }
+  std::optional<int> OpenTickerScreen() override { return screen; }
+  std::optional<int> PrepareTickerEntry(TextView e) override {
+    return imagesMade ? std::optional(IsPictureEntry(e) ? 29 : 22) : std::nullopt;
+  }
+  void DrawTicker(const TickerRedraw& r) override { drawn.push_back(r); }
+  ColorRef ChooseColor(ColorRef current) override {
+    Note("dialog");
+    return chosen.value_or(current);
+  }
+  void RedrawFadePreview() override { Note("preview"); }
   void Destroy() override { Note("destroy"); }
-  void PlayWave(const char* name, WaveFlags f) override { Note(name + (":" + std::to_string(f))); }
+  void PlayWave(const char* name, WaveMode m) override {  // 0 to the end, 1 in the background
+    Note(name + (":" + std::to_string(static_cast<int>(m))));
+  }
   void ShowInformation(const char* text) override { Note(text); }
   std::optional<Text> Read(const char* key) override { return stored[key]; }
   void Write(const char* key, TextView value) override { stored[Note(key)] = Text(value); }
@@ -78,6 +90,10 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   bool minimized = false;
   std::string look;
   std::map<std::string, std::optional<Text>> stored;
+  std::optional<int> screen = 71;
+  bool imagesMade = true;
+  std::vector<TickerRedraw> drawn;
+  std::optional<ColorRef> chosen;  // nullopt: the dialog is cancelled
 };
 
 // Backwards is checked throughout; the swatches hold green, black, red, blue.
@@ -168,9 +184,9 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
                   {AltColor1, 0x00FF00}, {AltColor2, c.alt2}, {From, 0x0000FF}, {To, 0xFF0000}}));
     EXPECT_EQ(rig.form.Ticker().ShoutY, 71);
     EXPECT_EQ(words(rig), loaded);
-    rig.form.SendBoxKeyUp(40);  // Down arrow: no recall
+    rig.form.SendBoxKeyUp(Key::Other);  // no recall
     EXPECT_EQ(rig.box, u"");
-    rig.form.SendBoxKeyUp(kKeyUpArrow);
+    rig.form.SendBoxKeyUp(Key::UpArrow);
     EXPECT_EQ(rig.box, c.lastSend);
     rig.form.RollClick();
     EXPECT_EQ(rig.look + " " + std::to_string(rig.place.Height), c.rolled);
@@ -193,6 +209,14 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
   EXPECT_EQ(words(closing), loaded + unloaded);
 }
 
+TEST(MainWindow, LoadsOnceHoweverOftenItIsShown) {
+  Rig rig;
+  rig.Load();
+  rig.form.Load(1024 * 15, 768 * 15);
+  EXPECT_EQ(rig.journal, Journal{});
+  EXPECT_TRUE(rig.tree.Actions().empty()) << "no second announcement";
+}
+
 TEST(MainWindow, LeavesKeysQueuedForItsTextBoxUntilStartUpIsDone) {
   Rig rig;
   static bool takenMidStartUp;
@@ -202,6 +226,58 @@ TEST(MainWindow, LeavesKeysQueuedForItsTextBoxUntilStartUpIsDone) {
   rig.form.Load(1024 * 15, 768 * 15);
   EXPECT_FALSE(takenMidStartUp) << "while the announcements let events run";
   EXPECT_TRUE(rig.form.TakesKeyboardInput());
+}
+
+TEST(SwatchClick, ChoosesTheSwatchColorAndRedrawsThePreviewOnlyForTheFade) {
+  for (const Swatch swatch : {AltColor1, AltColor2, From, To}) {
+    for (const std::optional<ColorRef> chosen : {std::optional<ColorRef>(0x123456), {}}) {
+      Rig rig;
+      rig.Load();
+      const ColorRef before = rig.swatches[swatch];
+      rig.chosen = chosen;
+      rig.form.SwatchClick(swatch);
+      const bool fade = swatch == From || swatch == To;
+      EXPECT_EQ(rig.journal,
+                fade ? (Journal{"Click:1", "dialog", "preview"}) : (Journal{"Click:1", "dialog"}));
+      EXPECT_EQ(rig.swatches[swatch], chosen.value_or(before)) << "Cancel keeps the color";
+    }
+  }
+}
+
+TEST(TickerTick, DrawsOnlyWhatChangedAndStandsStillWithoutAList) {
+  Rig rig;
+  rig.form.TickerTick();  // before the first load: no list yet
+  rig.Load();
+  for (int tick = 0; tick < 73; ++tick) rig.form.TickerTick();
+  // The first frame clears the whole screen; then the rising picture's rows and the ones
+  // it leaves; at its rest at row 25 (ticks 23 to 72) nothing but its arrival.
+  ASSERT_EQ(rig.drawn.size(), 24u);
+  EXPECT_EQ(rig.drawn[0], (TickerRedraw{0, 71, {1, true, 69}, kPictureLeft}));
+  EXPECT_EQ(rig.drawn[1], (TickerRedraw{67, 71, {1, true, 67}, kPictureLeft}));
+  EXPECT_EQ(rig.drawn[22], (TickerRedraw{25, 56, {1, true, 25}, kPictureLeft}));
+  EXPECT_EQ(rig.drawn[23], (TickerRedraw{23, 54, {1, true, 23}, kPictureLeft}));
+
+  rig.form.RequestClose();
+  rig.drawn.clear();
+  rig.form.TickerTick();
+  EXPECT_TRUE(rig.drawn.empty()) << "after the close";
+
+  Rig blind;  // a screen that cannot be drawn on: the ticker stands still
+  blind.screen.reset();
+  blind.Load();
+  blind.form.TickerTick();
+  EXPECT_TRUE(blind.drawn.empty());
+  EXPECT_EQ(blind.form.Ticker().ShoutY, 0);
+}
+
+TEST(TickerTick, APictureWithoutItsImageStillRestsFiftyTicks) {
+  Rig rig;
+  rig.imagesMade = false;
+  rig.Load();
+  for (int tick = 0; tick < 73; ++tick) rig.form.TickerTick();
+  ASSERT_EQ(rig.drawn.size(), 24u) << "the rest keeps its timing";
+  EXPECT_EQ(rig.drawn.back(), (TickerRedraw{23, 54, {1, true, 23}, kPictureLeft}))
+      << "29 rows high";
 }
 
 }  // namespace

@@ -13,8 +13,12 @@ HWND CreateMainWindow(HINSTANCE instance);
 // announcements), then shows and paints it. Later calls only show it.
 void ShowMainWindow(HWND window);
 
-// The program's message loop, with the main window's keyboard navigation. Returns the
-// exit code once the main window is gone.
-int RunMessageLoop();
+// The main window's keyboard navigation (Tab, the arrows in the option group): true when
+// it took the message, which is then not to be dispatched.
+bool TranslateMainWindowKeys(MSG& msg);
+
+// True while the main window starts up: keys typed meanwhile are meant for its text box,
+// so they stay queued until it can take them.
+bool MainWindowHoldsKeys();
 
 }  // namespace bw

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/placement.h"
+#include "engine/style_options.h"
 
 namespace bw {
 namespace {
@@ -84,10 +85,10 @@ Settings ReadSettings(SettingsStore& store, int screenWidth, int screenHeight) {
   s.Top = ReadNumber(store, "Top", CenteredEdge(screenHeight, kFullHeight));
   s.Height = ReadNumber(store, "Height", kFullHeight);
   s.LastSend = store.Read("LastSend").value_or(kDefaultLastSend);
-  s.AltColor1 = ReadColor(store, "AltColor1", 0x00FF00);
-  s.AltColor2 = ReadColor(store, "AltColor2", 0x000000);
-  s.FadeColor1 = ReadColor(store, "FadeColor1", 0x0000FF);
-  s.FadeColor2 = ReadColor(store, "FadeColor2", 0xFF0000);
+  s.AltColor1 = ReadColor(store, "AltColor1", kDefaultAltColor1);
+  s.AltColor2 = ReadColor(store, "AltColor2", kDefaultAltColor2);
+  s.FadeColor1 = ReadColor(store, "FadeColor1", kDefaultFadeColor1);
+  s.FadeColor2 = ReadColor(store, "FadeColor2", kDefaultFadeColor2);
   return s;
 }
 

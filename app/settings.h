@@ -43,7 +43,7 @@ struct Settings {
 // "FadeColor2" in that order. An absent key, a number that does not parse, or a color
 // outside 0..0xFFFFFF gives the key's default: Left and Top center the full-height
 // window on the screen (sizes in twips), Height 4710, LastSend "Brindlewick by
-// ZornaVelde", colors green, black, red, blue.
+// ZornaVelde", colors the style's defaults (green, black, red, blue).
 [[nodiscard]] Settings ReadSettings(SettingsStore& store, int screenWidth, int screenHeight);
 
 // Writes the keys in the same order. Without geometry (a minimized window has no place

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/win32_handle.h"
+#include "win32/handle_win32.h"
+#include "win32/text_win32.h"
 
 namespace bw {
 
@@ -39,7 +40,7 @@ std::optional<Text> RegistrySettings::Read(const char* key) {
   // The stored bytes need not end in a NUL, and may hold one early.
   bytes.resize(std::min<std::size_t>(size, bytes.size()));
   bytes.resize(bytes.find('\0') == std::string::npos ? bytes.size() : bytes.find('\0'));
-  return ansi_.FromAnsi(bytes);
+  return TextFromAnsi(bytes);
 }
 
 void RegistrySettings::Write(const char* key, TextView value) {
@@ -49,7 +50,7 @@ void RegistrySettings::Write(const char* key, TextView value) {
     return;
   }
   const RegistryKey section(raw);
-  const std::string bytes = ansi_.ToAnsi(value);
+  const std::string bytes = AnsiFromText(value);
   RegSetValueExA(section.Get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.c_str()),
                  static_cast<DWORD>(bytes.size() + 1));
 }

@@ -3,22 +3,17 @@
 // theirs: HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>\<section>,
 // one REG_SZ value per key. Values an earlier install left there are read as they are.
 
-#include "aol/window_api.h"
 #include "app/settings.h"
 
 namespace bw {
 
+// Text crosses to the registry in the ANSI code page.
 class RegistrySettings final : public SettingsStore {
  public:
-  // Text crosses to the registry in the ANSI code page, converted by `ansi`.
-  explicit RegistrySettings(WindowApi& ansi) : ansi_(ansi) {}
   // Absent key or section, a value that is not REG_SZ, or one of absurd size: nullopt.
   std::optional<Text> Read(const char* key) override;
   // Creates the section when needed; a failed write is silent.
   void Write(const char* key, TextView value) override;
-
- private:
-  WindowApi& ansi_;
 };
 
 }  // namespace bw

@@ -5,13 +5,24 @@
 namespace bw {
 
 namespace {
-// SND_RESOURCE (0x40004): name is a resource of the module given; SND_NODEFAULT (0x2):
-// a missing resource plays no system sound in its place.
-constexpr DWORD kFromOwnResources = 0x40006;
+
+DWORD FlagsOf(WaveMode mode) {
+  switch (mode) {
+    case WaveMode::ToEnd:
+      return SND_SYNC;
+    case WaveMode::Repeating:
+      return SND_ASYNC | SND_LOOP;
+    case WaveMode::InBackground:
+      break;
+  }
+  return SND_ASYNC;
+}
+
 }  // namespace
 
-void ResourceSounds::PlayWave(const char* name, WaveFlags flags) {
-  PlaySoundA(name, module_, flags | kFromOwnResources);
+// SND_NODEFAULT: a missing resource plays no system sound in its place.
+void ResourceSounds::PlayWave(const char* name, WaveMode mode) {
+  PlaySoundA(name, module_, FlagsOf(mode) | SND_RESOURCE | SND_NODEFAULT);
 }
 
 }  // namespace bw

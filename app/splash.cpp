@@ -9,14 +9,14 @@ bool StartSplash(SplashShell& shell) {
   if (shell.AnotherCopyRunning()) return false;
   shell.ShowSplashNow();
   shell.PutSplashOnTop();
-  shell.PlayWave("SWORD", kPlayToEnd);
-  shell.PlayWave("LOOP", kPlayRepeating);
+  shell.PlayWave("SWORD", WaveMode::ToEnd);
+  shell.PlayWave("LOOP", WaveMode::Repeating);
   return true;
 }
 
 void CloseSplash(SplashShell& shell) {
   // No resource has the empty name: the request only cuts off the repeating music.
-  shell.PlayWave("", kPlayInBackground);
+  shell.PlayWave("", WaveMode::InBackground);
   shell.ShowMainWindowNow();
   shell.PutMainWindowOnTop();
   shell.DestroySplashNow();

@@ -16,7 +16,7 @@ class SplashShell {
   virtual bool AnotherCopyRunning() = 0;
   virtual void ShowSplashNow() = 0;  // shown and painted before returning
   virtual void PutSplashOnTop() = 0;
-  virtual void PlayWave(const char* name, WaveFlags flags) = 0;
+  virtual void PlayWave(const char* name, WaveMode mode) = 0;
   virtual void ShowMainWindowNow() = 0;  // loads it on first show, then paints it
   virtual void PutMainWindowOnTop() = 0;
   virtual void DestroySplashNow() = 0;

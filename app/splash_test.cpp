@@ -10,12 +10,13 @@ namespace {
 
 struct RecordingShell : SplashShell {
   bool otherCopy = false;
-  std::string calls;  // each call followed by "; ", a sound as "name:flags"
+  std::string calls;  // each call followed by "; ", a sound as "name:mode" (0 to end, 1
+                      // in the background, 2 repeating)
   bool AnotherCopyRunning() override { return otherCopy; }
   void ShowSplashNow() override { calls += "show splash; "; }
   void PutSplashOnTop() override { calls += "splash on top; "; }
-  void PlayWave(const char* n, WaveFlags f) override {
-    calls += n + (":" + std::to_string(f) + "; ");
+  void PlayWave(const char* n, WaveMode m) override {
+    calls += n + (":" + std::to_string(static_cast<int>(m)) + "; ");
   }
   void ShowMainWindowNow() override { calls += "show main; "; }
   void PutMainWindowOnTop() override { calls += "main on top; "; }
@@ -30,7 +31,7 @@ TEST(StartSplash, SecondCopyEndsAtOnceAndClosingHandsOverToTheMainWindowBeforeIt
   EXPECT_TRUE(StartSplash(first));
   CloseSplash(first);
   EXPECT_EQ(first.calls,
-            "show splash; splash on top; SWORD:0; LOOP:9; :1; show main; main on top; "
+            "show splash; splash on top; SWORD:0; LOOP:2; :1; show main; main on top; "
             "splash gone; ");
 }
 

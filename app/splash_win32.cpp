@@ -5,13 +5,13 @@
 #include <cstring>
 #include <utility>
 
-#include "aol/toolkit.h"
-#include "aol/window_api_win32.h"
 #include "app/gradient_win32.h"
 #include "app/splash.h"
-#include "app/win32_handle.h"
-#include "engine/codepage1252.h"
 #include "resource.h"
+#include "win32/font_win32.h"
+#include "win32/handle_win32.h"
+#include "win32/text_win32.h"
+#include "win32/window_win32.h"
 
 namespace bw {
 
@@ -30,116 +30,102 @@ constexpr double kStatusUnitsWide = 26.25;
 constexpr double kStatusUnitsHigh = 3.45;
 constexpr UINT kLoadInterval = 1000;
 
-inline void CloseKernelHandle(HANDLE handle) {
-  CloseHandle(handle);
-}
-using MutexHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
-
-WindowHandle ToWindowHandle(HWND window) {
-  return static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(window));
-}
-
 class SplashWindow final : public SplashShell {
  public:
   bool AnotherCopyRunning() override;
   void ShowSplashNow() override;
-  void PutSplashOnTop() override { StayOnTop(api, ToWindowHandle(window), -1); }
-  void PlayWave(const char* name, WaveFlags flags) override { sounds->PlayWave(name, flags); }
+  void PutSplashOnTop() override { SetTopmost(window, true); }
+  void PlayWave(const char* name, WaveMode mode) override { sounds->PlayWave(name, mode); }
   void ShowMainWindowNow() override { mainWindow = showMainWindow(); }
-  void PutMainWindowOnTop() override { StayOnTop(api, ToWindowHandle(mainWindow), -1); }
+  void PutMainWindowOnTop() override { SetTopmost(mainWindow, true); }
   void DestroySplashNow() override { DestroyWindow(window); }
 
   HINSTANCE instance = nullptr;
   SoundPlayer* sounds = nullptr;
   std::function<HWND()> showMainWindow;
-  WindowApiWin32 api;
-  MutexHandle running;  // held until the process ends
+  KernelHandle running;  // the mutex, held until the process ends
   FontHandle font;
   HWND window = nullptr;
   HWND status = nullptr;
   HWND mainWindow = nullptr;
-  IPicture* picture = nullptr;
+  ComPtr<IPicture> picture;
   int loadTicks = 0;
   bool closed = false;
 };
-SplashWindow splash;
+SplashWindow g_splash;
 
 bool SplashWindow::AnotherCopyRunning() {
   running.Reset(CreateMutexA(nullptr, FALSE, kInstanceMutex));
   return GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-// The GIF resource decoded by the platform, or nullptr (the window then stays black).
-IPicture* LoadSplashPicture(HINSTANCE instance) {
+// The GIF resource decoded by the platform into `picture`, which stays empty when that
+// fails (the window then stays black).
+void LoadSplashPicture(HINSTANCE instance, ComPtr<IPicture>& picture) {
   HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(IDR_SPLASH), RT_SPLASH_GIF);
   const DWORD size = found ? SizeofResource(instance, found) : 0;
   const void* bytes = size ? LockResource(LoadResource(instance, found)) : nullptr;
-  if (!bytes) return nullptr;
+  if (!bytes) return;
   HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (!copy) return nullptr;
+  if (!copy) return;
   std::memcpy(GlobalLock(copy), bytes, size);
   GlobalUnlock(copy);
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+  ComPtr<IStream> stream;
+  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, stream.Put()))) {
     GlobalFree(copy);
-    return nullptr;
+    return;
   }
-  IPicture* picture = nullptr;
-  if (FAILED(OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
-                            reinterpret_cast<void**>(&picture)))) {
-    picture = nullptr;
+  if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+                            reinterpret_cast<void**>(picture.Put())))) {
+    picture.Reset();
   }
-  stream->Release();
-  return picture;
 }
 
-HFONT CreateStatusFont(HWND window) {
-  HDC dc = GetDC(window);
-  const int height = -MulDiv(9, GetDeviceCaps(dc, LOGPIXELSY), 72);  // 9 point
-  ReleaseDC(window, dc);
-  return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, "Arial");
+FontHandle CreateStatusFont(HWND window) {
+  const WindowDc dc(window);
+  return MakeFont({.face = "Arial",
+                   .pixelHeight = PointsToPixels(dc.Get(), 900),
+                   .bold = true,
+                   .charset = ANSI_CHARSET});
 }
 
 void PaintStatus(HWND status, HDC dc) {
   const SIZE interior = InteriorSize(status);
-  if (splash.loadTicks == 0) {
+  if (g_splash.loadTicks == 0) {
     PatBlt(dc, 0, 0, interior.cx, interior.cy, BLACKNESS);
     return;
   }
-  const LoadingFrame frame = LoadingStep(splash.loadTicks);
+  const LoadingFrame frame = LoadingStep(g_splash.loadTicks);
   GdiBoxTarget target(dc, kStatusUnitsWide, kStatusUnitsHigh, interior);
   PaintGradient(target, frame.start, frame.end, 1);
 
   // Centered in the box: half the box less half the text, across and down.
-  const std::string text = EncodeWindows1252Lossy(frame.text);
+  const std::string text = AnsiCharsetBytes(frame.text);
   RECT box = {0, 0, interior.cx, interior.cy};
-  HGDIOBJ before = SelectObject(dc, splash.font.Get());
+  const SelectedObject font(dc, g_splash.font.Get());
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkMode(dc, TRANSPARENT);
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, before);
 }
 
 void tmrUnload_Timer() {
-  if (SplashClickCloses(splash.loadTicks)) return;
-  ++splash.loadTicks;
-  if (LoadingStep(splash.loadTicks).stopTimer) KillTimer(splash.window, kLoadTimer);
-  InvalidateRect(splash.status, nullptr, FALSE);
-  UpdateWindow(splash.status);
+  if (SplashClickCloses(g_splash.loadTicks)) return;
+  ++g_splash.loadTicks;
+  if (LoadingStep(g_splash.loadTicks).stopTimer) KillTimer(g_splash.window, kLoadTimer);
+  InvalidateRect(g_splash.status, nullptr, FALSE);
+  UpdateWindow(g_splash.status);
 }
 
 void Splash_Click() {
-  if (SplashClickCloses(splash.loadTicks)) PostMessageA(splash.window, WM_CLOSE, 0, 0);
+  if (SplashClickCloses(g_splash.loadTicks)) PostMessageA(g_splash.window, WM_CLOSE, 0, 0);
 }
 
 void Splash_Unload() {
-  if (splash.closed) return;
-  splash.closed = true;
-  KillTimer(splash.window, kLoadTimer);
-  CloseSplash(splash);
+  if (g_splash.closed) return;
+  g_splash.closed = true;
+  KillTimer(g_splash.window, kLoadTimer);
+  CloseSplash(g_splash);
 }
 
 LRESULT CALLBACK StatusProc(HWND status, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -163,13 +149,13 @@ LRESULT CALLBACK StatusProc(HWND status, UINT message, WPARAM wParam, LPARAM lPa
 LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      splash.window = window;
-      splash.status = CreateWindowExA(
+      g_splash.window = window;
+      g_splash.status = CreateWindowExA(
           0, kStatusClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, kStatusBox.left, kStatusBox.top,
           kStatusBox.right - kStatusBox.left, kStatusBox.bottom - kStatusBox.top, window,
-          reinterpret_cast<HMENU>(kStatusBoxId), splash.instance, nullptr);
-      splash.font.Reset(CreateStatusFont(window));
-      splash.picture = LoadSplashPicture(splash.instance);
+          reinterpret_cast<HMENU>(kStatusBoxId), g_splash.instance, nullptr);
+      g_splash.font = CreateStatusFont(window);
+      LoadSplashPicture(g_splash.instance, g_splash.picture);
       SetTimer(window, kLoadTimer, kLoadInterval, nullptr);
       return 0;
     case WM_PAINT: {
@@ -177,11 +163,11 @@ LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       HDC dc = BeginPaint(window, &paint);
       OLE_XSIZE_HIMETRIC width = 0;
       OLE_YSIZE_HIMETRIC height = 0;
-      if (splash.picture && SUCCEEDED(splash.picture->get_Width(&width)) &&
-          SUCCEEDED(splash.picture->get_Height(&height))) {
+      if (g_splash.picture && SUCCEEDED(g_splash.picture->get_Width(&width)) &&
+          SUCCEEDED(g_splash.picture->get_Height(&height))) {
         // Picture units run upwards: start at the bottom edge with a negative height.
-        splash.picture->Render(dc, 0, 0, kClientSize.cx, kClientSize.cy, 0, height, width, -height,
-                               nullptr);
+        g_splash.picture->Render(dc, 0, 0, kClientSize.cx, kClientSize.cy, 0, height, width,
+                                 -height, nullptr);
       }
       EndPaint(window, &paint);
       return 0;
@@ -196,8 +182,7 @@ LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       Splash_Unload();
       return 0;
     case WM_DESTROY:
-      if (splash.picture) splash.picture->Release();
-      splash.picture = nullptr;
+      g_splash.picture.Reset();
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -230,10 +215,10 @@ void SplashWindow::ShowSplashNow() {
 }  // namespace
 
 bool ShowSplash(HINSTANCE instance, SoundPlayer& sounds, std::function<HWND()> showMainWindow) {
-  splash.instance = instance;
-  splash.sounds = &sounds;
-  splash.showMainWindow = std::move(showMainWindow);
-  return StartSplash(splash);
+  g_splash.instance = instance;
+  g_splash.sounds = &sounds;
+  g_splash.showMainWindow = std::move(showMainWindow);
+  return StartSplash(g_splash);
 }
 
 }  // namespace bw

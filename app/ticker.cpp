@@ -1,6 +1,8 @@
 #include "app/ticker.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace bw {
 
@@ -58,6 +60,35 @@ TickerFrame StepTicker(TickerState& state, int entryHeight, double surfaceHeight
     if (state.PicHoldTicks == 0) state.ShoutY -= kRise;
   }
   return {drawn, picture, state.ShoutY};
+}
+
+std::optional<TickerRedraw> TickerScreen::Show(const TickerFrame& frame, int entryHeight) {
+  if (frame.entry == shownEntry_ && frame.y == shownTop_) return std::nullopt;  // resting
+  const int top = std::max(0, std::min(shownTop_, frame.y));
+  const int bottom = std::min(height_, std::max(shownBottom_, frame.y + entryHeight));
+  shownEntry_ = frame.entry;
+  shownTop_ = frame.y;
+  shownBottom_ = frame.y + entryHeight;
+  if (bottom <= top) return std::nullopt;
+  return TickerRedraw{top, bottom, frame, frame.picture ? kPictureLeft : 0};
+}
+
+int CenteredLeft(int screenWidth, int textWidth) {
+  return static_cast<int>(std::nearbyint(screenWidth / 2.0 - textWidth / 2.0));
+}
+
+void ClearRows(const PixelRows& frame, int top, int bottom) {
+  std::fill(frame.pixels + top * frame.width, frame.pixels + bottom * frame.width, 0u);
+}
+
+void CopyInto(const PixelRows& frame, const PixelRows& source, int left, int top) {
+  const int x0 = std::max(0, left), x1 = std::min(frame.width, left + source.width);
+  const int y0 = std::max(0, top), y1 = std::min(frame.height, top + source.height);
+  for (int y = y0; y < y1 && x0 < x1; ++y) {
+    std::memcpy(frame.pixels + y * frame.width + x0,
+                source.pixels + (y - top) * source.width + (x0 - left),
+                static_cast<std::size_t>(x1 - x0) * sizeof *frame.pixels);
+  }
 }
 
 }  // namespace bw

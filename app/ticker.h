@@ -1,7 +1,9 @@
 #pragma once
-// The shout-out ticker's state and its per-tick step, free of any drawing: the renderer
-// measures entries and draws what the step decides.
+// The shout-out ticker's state, its per-tick step and what each step changes on the
+// screen, free of any drawing: the renderer measures entries and draws what these decide.
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/text.h"
@@ -32,6 +34,7 @@ struct TickerFrame {
   int entry = 0;
   bool picture = false;
   int y = 0;
+  friend bool operator==(const TickerFrame&, const TickerFrame&) = default;
 };
 
 // One tick. entryHeight is CurrentShout's height in pixels (the picture's or the text's
@@ -44,5 +47,57 @@ struct TickerFrame {
 // From NewTicker(71): the picture is drawn at row 69 on the first tick, at 25 on ticks
 // 23 through 72, at 23 on tick 73.
 TickerFrame StepTicker(TickerState& state, int entryHeight, double surfaceHeight);
+
+// What one tick changes on the screen: rows top to bottom (exclusive) turn black and are
+// shown again, with the frame's entry (0: none) drawn into them, its top-left corner at
+// (left, frame.y): the picture at left 8, a text strip as wide as the screen at 0.
+struct TickerRedraw {
+  int top = 0;
+  int bottom = 0;
+  TickerFrame frame;
+  int left = 0;
+  friend bool operator==(const TickerRedraw&, const TickerRedraw&) = default;
+};
+
+// The picture's height when its bitmap could not be made, so that its rest keeps its
+// timing; a text without an image is 0 high.
+inline constexpr int kNominalPictureHeight = 29;
+inline constexpr int kPictureLeft = 8;
+
+// The screen's memory of the entry it shows and the rows that entry covers; outside
+// those rows it is black. The first frame redraws the whole surface.
+class TickerScreen {
+ public:
+  explicit TickerScreen(int surfaceHeight = 0) : height_(surfaceHeight), shownBottom_(height_) {}
+
+  // The rows of the entry shown before and of the one in `frame`, cut to the surface;
+  // nullopt when the entry rests where it was shown, or when both lie wholly outside.
+  [[nodiscard]] std::optional<TickerRedraw> Show(const TickerFrame& frame, int entryHeight);
+
+ private:
+  int height_;
+  int shownEntry_ = -1;
+  int shownTop_ = 0;
+  int shownBottom_;
+};
+
+// Where a text strip starts for the text to be centered on the screen: half the screen
+// less half the text, halves to even; a wider text starts left of 0 and is cut on both
+// sides. CenteredLeft(156, 101) == 28
+[[nodiscard]] int CenteredLeft(int screenWidth, int textWidth);
+
+// A 32-bit image in memory, rows top-down, as the screen's frame and the entries' images
+// are kept: a tick moves rows with plain memory copies.
+struct PixelRows {
+  std::uint32_t* pixels = nullptr;
+  int width = 0;
+  int height = 0;
+};
+
+// Rows top to bottom (exclusive) of `frame` turn black; the caller keeps them inside.
+void ClearRows(const PixelRows& frame, int top, int bottom);
+
+// `source` with its top-left corner at (left, top) of `frame`, cut at the frame's edges.
+void CopyInto(const PixelRows& frame, const PixelRows& source, int left, int top);
 
 }  // namespace bw

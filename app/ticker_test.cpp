@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
+#include <optional>
 #include <vector>
 
 namespace bw {
@@ -51,6 +54,56 @@ TEST(StepTicker, OnlyThePictureRestsFiftyTicksAtRow25AndEntriesTakeTurnsOnceWhol
     TickerState text{{entry}, 1, 25, 0};  // only the exact name is the picture
     EXPECT_FALSE(IsPictureEntry(entry) || StepTicker(text, 22, 71).y == 25);
   }
+}
+
+TEST(TickerScreen, RedrawsTheRowsLeftAndEnteredCutToTheSurfaceAndNothingAtRest) {
+  TickerScreen screen(71);
+  const struct {
+    TickerFrame frame;
+    int height;
+    std::optional<TickerRedraw> redraw;
+  } steps[] = {
+      {{1, true, 69}, 29, TickerRedraw{0, 71, {1, true, 69}, kPictureLeft}},  // all, at first
+      {{1, true, 69}, 29, std::nullopt},                                      // at rest
+      {{1, true, 67}, 29, TickerRedraw{67, 71, {1, true, 67}, kPictureLeft}},
+      {{1, true, 10}, 29, TickerRedraw{10, 71, {1, true, 10}, kPictureLeft}},  // old rows too
+      {{1, true, -31}, 29, TickerRedraw{0, 39, {1, true, -31}, kPictureLeft}},
+      {{1, true, -33}, 29, std::nullopt},  // above the top, before and after
+      {{2, false, 69}, 22, TickerRedraw{0, 71, {2, false, 69}, 0}},  // from the old top
+      {{2, false, 69}, 22, std::nullopt},
+      {{0, false, 69}, 22, TickerRedraw{69, 71, {0, false, 69}, 0}},  // another entry: redrawn
+  };
+  for (const auto& step : steps) {
+    EXPECT_EQ(screen.Show(step.frame, step.height), step.redraw) << "y " << step.frame.y;
+  }
+}
+
+TEST(CenteredLeft, HalfTheScreenLessHalfTheTextHalvesToEven) {
+  const int rows[][3] = {{156, 101, 28}, {156, 103, 26}, {155, 100, 28}, {156, 200, -22}};
+  for (const auto& [screen, text, left] : rows) EXPECT_EQ(CenteredLeft(screen, text), left) << text;
+}
+
+TEST(CopyInto, CopiesWhatLiesInsideTheFrameAndNothingElse) {
+  constexpr int kW = 5, kH = 3, kSw = 3, kSh = 2;
+  for (int left = -4; left <= 6; ++left) {
+    for (int top = -3; top <= 4; ++top) {
+      std::vector<std::uint32_t> frame(kW * kH, 7u), source(kSw * kSh);
+      std::iota(source.begin(), source.end(), 100u);
+      CopyInto({frame.data(), kW, kH}, {source.data(), kSw, kSh}, left, top);
+      for (int y = 0; y < kH; ++y) {
+        for (int x = 0; x < kW; ++x) {
+          const int sx = x - left, sy = y - top;
+          const bool inside = sx >= 0 && sx < kSw && sy >= 0 && sy < kSh;
+          EXPECT_EQ(frame[y * kW + x], inside ? source[sy * kSw + sx] : 7u)
+              << "at " << left << "," << top << " pixel " << x << "," << y;
+        }
+      }
+    }
+  }
+  std::vector<std::uint32_t> frame(kW * kH, 7u);
+  ClearRows({frame.data(), kW, kH}, 1, 2);
+  EXPECT_EQ(std::ranges::count(frame, 0u), kW) << "row 1 alone";
+  EXPECT_EQ(frame[kW], 0u);
 }
 
 }  // namespace

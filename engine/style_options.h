@@ -10,6 +10,12 @@ enum class EffectMode { NoEffect, Alternate, ColorFade, Random, Waves, GrowShrin
 // Which send button started a send; Grow and Shrink applies to IM only.
 enum class SendTarget { Chat, IM };
 
+// The colors before anyone picks others: green and black alternate, red fades to blue.
+inline constexpr ColorRef kDefaultAltColor1 = 0x00FF00;
+inline constexpr ColorRef kDefaultAltColor2 = 0x000000;
+inline constexpr ColorRef kDefaultFadeColor1 = 0x0000FF;
+inline constexpr ColorRef kDefaultFadeColor2 = 0xFF0000;
+
 struct StyleOptions {
   bool Bold = false;
   bool Italic = false;
@@ -20,10 +26,10 @@ struct StyleOptions {
   bool Spaced = false;
   bool Backwards = false;
   EffectMode Effect = EffectMode::NoEffect;
-  ColorRef AltColor1 = 0x00FF00;
-  ColorRef AltColor2 = 0x000000;
-  ColorRef FadeColor1 = 0x0000FF;
-  ColorRef FadeColor2 = 0xFF0000;
+  ColorRef AltColor1 = kDefaultAltColor1;
+  ColorRef AltColor2 = kDefaultAltColor2;
+  ColorRef FadeColor1 = kDefaultFadeColor1;
+  ColorRef FadeColor2 = kDefaultFadeColor2;
 };
 
 }  // namespace bw

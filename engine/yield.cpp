@@ -3,15 +3,15 @@
 namespace bw {
 
 namespace {
-YieldHook hook = nullptr;
+YieldHook g_hook = nullptr;
 }  // namespace
 
-void SetYieldHook(YieldHook newHook) {
-  hook = newHook;
+void SetYieldHook(YieldHook hook) {
+  g_hook = hook;
 }
 
 void LetPendingEventsRun() {
-  if (hook) hook();
+  if (g_hook) g_hook();
 }
 
 }  // namespace bw

@@ -2,12 +2,15 @@
 
 #include <windowsx.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 
-#include "app/win32_handle.h"
 #include "practice/transcript_win32.h"
-#include "practice/win32_text.h"
+#include "win32/font_win32.h"
+#include "win32/handle_win32.h"
+#include "win32/text_win32.h"
+#include "win32/window_win32.h"
 
 namespace bw {
 
@@ -67,17 +70,15 @@ FontHandle g_headingFont;
 FontHandle g_welcomeFont;
 
 Document* DocumentOf(HWND window) {
-  return reinterpret_cast<Document*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return StateOf<Document>(window);
 }
 
-HFONT MakeFont(int height, int weight, const wchar_t* face) {
-  LOGFONTW logFont{};
-  logFont.lfHeight = -height;
-  logFont.lfWeight = weight;
-  logFont.lfCharSet = DEFAULT_CHARSET;
-  logFont.lfQuality = ANTIALIASED_QUALITY;
-  lstrcpynW(logFont.lfFaceName, face, LF_FACESIZE);
-  return CreateFontIndirectW(&logFont);
+FontHandle MakeUiFont(const char* face, int height, bool bold) {
+  return MakeFont({.face = face,
+                   .pixelHeight = height,
+                   .bold = bold,
+                   .quality = ANTIALIASED_QUALITY,
+                   .pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE});
 }
 
 void Receive(Document& doc) {
@@ -221,18 +222,21 @@ void PaintDocument(HWND hwnd, const Document& doc) {
 LRESULT CALLBACK DocumentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Document* doc = DocumentOf(hwnd);
   switch (message) {
-    case WM_CREATE: {
+    case WM_NCCREATE: {
+      // The window keeps its own copy of what it was opened with.
       const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
       const auto* mdi = static_cast<const MDICREATESTRUCTW*>(create->lpCreateParams);
-      doc = reinterpret_cast<Document*>(mdi->lParam);
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(doc));
+      AttachState(hwnd,
+                  std::make_unique<Document>(*reinterpret_cast<const Document*>(mdi->lParam)));
+      break;
+    }
+    case WM_CREATE:
+      if (!doc) return -1;
       CreateChildren(hwnd, *doc);
       LayOutChildren(hwnd, *doc);
       return 0;
-    }
     case WM_NCDESTROY:
-      delete doc;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      ReleaseState<Document>(hwnd);
       break;
     case WM_SIZE:
       if (doc) LayOutChildren(hwnd, *doc);
@@ -301,11 +305,11 @@ bool RegisterSuperclass(const wchar_t* base, const wchar_t* name) {
   return RegisterClassExW(&wc) != 0;
 }
 
-HWND OpenDocument(HWND mdiClient, const Rect& place, const Text& title, Document* doc) {
+HWND OpenDocument(HWND mdiClient, const Rect& place, const Text& title, const Document& doc) {
   return CreateMDIWindowW(kDocumentClass, WideOf(title),
                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, place.left, place.top,
                           place.Width(), place.Height(), mdiClient, g_instance,
-                          reinterpret_cast<LPARAM>(doc));
+                          reinterpret_cast<LPARAM>(&doc));
 }
 
 }  // namespace
@@ -317,9 +321,9 @@ void SetWriteDelay(DWORD milliseconds) {
 bool RegisterDocumentClasses(HINSTANCE instance) {
   g_instance = instance;
   g_background.Reset(CreateSolidBrush(kBackground));
-  g_uiFont.Reset(MakeFont(kUiFontHeight, FW_NORMAL, L"Tahoma"));
-  g_headingFont.Reset(MakeFont(kHeadingFontHeight, FW_BOLD, L"Arial"));
-  g_welcomeFont.Reset(MakeFont(kWelcomeFontHeight, FW_BOLD, L"Arial"));
+  g_uiFont = MakeUiFont("Tahoma", kUiFontHeight, false);
+  g_headingFont = MakeUiFont("Arial", kHeadingFontHeight, true);
+  g_welcomeFont = MakeUiFont("Arial", kWelcomeFontHeight, true);
 
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
@@ -346,19 +350,19 @@ bool RegisterDocumentClasses(HINSTANCE instance) {
 
 HWND OpenChatRoom(HWND mdiClient, const Rect& place, const Text& room, const Text& screenName,
                   const std::vector<Text>& people, ReceiveHandler onReceive) {
-  auto* doc = new Document{Kind::ChatRoom, Channel::Chat, screenName, room, people, onReceive};
+  const Document doc{Kind::ChatRoom, Channel::Chat, screenName, room, people, onReceive};
   return OpenDocument(mdiClient, place, room, doc);
 }
 
 HWND OpenInstantMessage(HWND mdiClient, const Rect& place, const Text& partner,
                         const Text& screenName, ReceiveHandler onReceive) {
-  auto* doc = new Document{Kind::InstantMessage, Channel::Im, screenName, partner, {}, onReceive};
+  const Document doc{Kind::InstantMessage, Channel::Im, screenName, partner, {}, onReceive};
   return OpenDocument(mdiClient, place, u"Instant Message To: " + partner, doc);
 }
 
 HWND OpenWelcome(HWND mdiClient, const Rect& place, const Text& screenName) {
   const Text heading = u"Welcome, " + screenName + u"!";
-  auto* doc = new Document{Kind::Welcome, Channel::Chat, screenName, heading, {}, nullptr};
+  const Document doc{Kind::Welcome, Channel::Chat, screenName, heading, {}, nullptr};
   return OpenDocument(mdiClient, place, heading, doc);
 }
 

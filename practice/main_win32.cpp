@@ -24,7 +24,7 @@
 #include "practice/options.h"
 #include "practice/receive_log.h"
 #include "practice/room_layout.h"
-#include "practice/win32_text.h"
+#include "win32/text_win32.h"
 
 namespace bw {
 

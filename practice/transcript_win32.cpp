@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <memory>
 #include <vector>
 
-#include "app/win32_handle.h"
 #include "practice/transcript_layout.h"
-#include "practice/win32_text.h"
+#include "win32/font_win32.h"
+#include "win32/handle_win32.h"
+#include "win32/text_win32.h"
+#include "win32/window_win32.h"
 
 namespace bw {
 
@@ -23,7 +26,7 @@ constexpr int kLineStep = 16;
 // Pixel heights of the four markup sizes, the client's default size 2 being the
 // ordinary 10-point chat font.
 constexpr int kPixelHeights[kMaxFontSize + 1] = {0, 11, 13, 16, 20};
-constexpr wchar_t kFace[] = L"Arial";
+constexpr char kFace[] = "Arial";
 
 struct Entry {
   Text sender;
@@ -157,40 +160,36 @@ class Transcript {
         size << 4 | style.bold | style.italic << 1 | style.underline << 2 | style.strikeout << 3;
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
-    LOGFONTW logFont{};
-    logFont.lfHeight = -kPixelHeights[size];
-    logFont.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
-    logFont.lfItalic = style.italic;
-    logFont.lfUnderline = style.underline;
-    logFont.lfStrikeOut = style.strikeout;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    logFont.lfQuality = ANTIALIASED_QUALITY;
-    lstrcpynW(logFont.lfFaceName, kFace, LF_FACESIZE);
     Font font;
-    font.handle.Reset(CreateFontIndirectW(&logFont));
-    const HDC dc = GetDC(hwnd_);
+    font.handle = MakeFont({.face = kFace,
+                            .pixelHeight = kPixelHeights[size],
+                            .bold = style.bold,
+                            .italic = style.italic,
+                            .underline = style.underline,
+                            .strikeout = style.strikeout,
+                            .quality = ANTIALIASED_QUALITY,
+                            .pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE});
     {
-      SelectedObject keep(dc, font.handle.Get());
-      GetTextMetricsW(dc, &font.metrics);
+      const WindowDc dc(hwnd_);
+      const SelectedObject keep(dc.Get(), font.handle.Get());
+      GetTextMetricsW(dc.Get(), &font.metrics);
     }
-    ReleaseDC(hwnd_, dc);
     return fonts_.emplace(key, std::move(font)).first->second;
   }
 
   template <typename Work>
   void WithMeasure(Work work) {
-    const HDC dc = GetDC(hwnd_);
+    const WindowDc dc(hwnd_);
     const MeasureText measure = [&](const RunStyle& style, TextView text) {
       const Font& font = FontFor(style);
       SIZE size{};
       if (!text.empty()) {
-        SelectedObject keep(dc, font.handle.Get());
-        GetTextExtentPoint32W(dc, WideData(text), static_cast<int>(text.size()), &size);
+        SelectedObject keep(dc.Get(), font.handle.Get());
+        GetTextExtentPoint32W(dc.Get(), WideData(text), static_cast<int>(text.size()), &size);
       }
       return TextExtent{size.cx, font.metrics.tmAscent, font.metrics.tmDescent};
     };
     work(measure);
-    ReleaseDC(hwnd_, dc);
   }
 
   void LayOut(Entry& entry, const MeasureText& measure) {
@@ -247,19 +246,14 @@ class Transcript {
   bool showMarkup_ = false;
 };
 
-Transcript* StateOf(HWND hwnd) {
-  return reinterpret_cast<Transcript*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
 LRESULT CALLBACK TranscriptProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  Transcript* state = StateOf(hwnd);
+  Transcript* state = StateOf<Transcript>(hwnd);
   switch (message) {
     case WM_NCCREATE:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Transcript(hwnd)));
+      AttachState(hwnd, std::make_unique<Transcript>(hwnd));
       break;
     case WM_NCDESTROY:
-      delete state;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      ReleaseState<Transcript>(hwnd);
       break;
     case WM_SIZE:
       if (state) state->Resize();
@@ -299,11 +293,11 @@ bool RegisterTranscriptClass(HINSTANCE instance) {
 }
 
 void AppendTranscriptEntry(HWND transcript, TextView sender, TextView line) {
-  if (Transcript* state = StateOf(transcript)) state->Append(sender, line);
+  if (Transcript* state = StateOf<Transcript>(transcript)) state->Append(sender, line);
 }
 
 void SetTranscriptShowsMarkup(HWND transcript, bool showMarkup) {
-  if (Transcript* state = StateOf(transcript)) state->ShowMarkup(showMarkup);
+  if (Transcript* state = StateOf<Transcript>(transcript)) state->ShowMarkup(showMarkup);
 }
 
 }  // namespace bw
