@@ -26,9 +26,18 @@ const char kUsage[] =
 
 namespace {
 
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsHexDigit(char c) {
+  return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// from_chars would also take a minus sign, and "-1" is no channel.
 bool ParseHexByte(std::string_view digits, int& value) {
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + 2, value, 16);
-  return error == std::errc() && end == digits.data() + 2;
+  if (!IsHexDigit(digits[0]) || !IsHexDigit(digits[1])) return false;
+  std::from_chars(digits.data(), digits.data() + 2, value, 16);
+  return true;
 }
 
 bool ParseColorPair(std::string_view value, ColorRef& first, ColorRef& second) {
