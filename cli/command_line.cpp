@@ -131,13 +131,15 @@ std::optional<ColorRef> ParseColor(std::string_view text) {
     }
     return std::nullopt;
   }
-  // At most eight digits keeps from_chars clear of overflow; the range check does the rest.
-  if (text.empty() || text.size() > 8) return std::nullopt;
+  // A value is its number whatever its leading zeros. Past them, more than eight digits
+  // is out of range anyway, and eight keep from_chars clear of overflow.
+  if (text.empty() || !std::all_of(text.begin(), text.end(), IsDigit)) return std::nullopt;
+  const std::string_view digits =
+      text.substr(std::min(text.find_first_not_of('0'), text.size() - 1));
+  if (digits.size() > 8) return std::nullopt;
   ColorRef value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
-  if (error != std::errc() || end != text.data() + text.size() || value > 0xFFFFFF) {
-    return std::nullopt;
-  }
+  std::from_chars(digits.data(), digits.data() + digits.size(), value, 10);
+  if (value > 0xFFFFFF) return std::nullopt;
   return value;
 }
 
