@@ -62,8 +62,38 @@ std::optional<EffectMode> ParseEffect(std::string_view value) {
   return std::nullopt;
 }
 
+std::string Escaped(unsigned char byte) {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  switch (byte) {
+    case '\n':
+      return "\\n";
+    case '\r':
+      return "\\r";
+    case '\t':
+      return "\\t";
+    default:
+      return std::string("\\x") + kDigits[byte >> 4] + kDigits[byte & 0xF];
+  }
+}
+
+// An argument echoed in an error message, quoted, on one line: a terminal must neither
+// break the message nor obey what the argument holds. C0 and C1 controls, DEL and bytes
+// that are not UTF-8 are written as \xNN (a C1 control as the \xC2\xNN of its UTF-8),
+// a backslash as \\, so an escape in the message is never the argument's own text.
 std::string Quoted(std::string_view s) {
-  return "'" + std::string(s) + "'";
+  const bool utf8 = DecodeUtf8(s).has_value();
+  std::string out = "'";
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(s[i]);
+    const bool c1 = utf8 && byte == 0xC2 && static_cast<unsigned char>(s[i + 1]) < 0xA0;
+    if (byte < 0x20 || byte == 0x7F || c1 || (byte >= 0x80 && !utf8)) {
+      out += Escaped(byte);
+      if (c1) out += Escaped(static_cast<unsigned char>(s[++i]));
+    } else {
+      out += byte == '\\' ? "\\\\" : std::string(1, s[i]);
+    }
+  }
+  return out + "'";
 }
 
 // Sets what one "--name" or "--name=value" argument asks for; gives the error, or "".

@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace bw::cli {
 namespace {
+
+ParseResult Parse(std::vector<std::string_view> args) {
+  return ParseCommandLine(args);
+}
 
 TEST(ParseColor, TakesOnlyHexDigitsAfterTheHash) {
   for (std::string_view bad : {"#-1-1-1", "#FF-1-1", "#+1FFFF", "# 1FFFF", "#0x1234", "#12345"}) {
@@ -26,6 +32,18 @@ TEST(ParseColor, DecimalIsItsNumberWhateverItsLeadingZeros) {
       {"-0", {}},
       {"1 ", {}}};
   for (const auto& [text, color] : cases) EXPECT_EQ(ParseColor(text), color) << text;
+}
+
+TEST(ParseCommandLine, ErrorsStayOnOneLine) {
+  // A newline, a carriage return, an escape sequence and a C1 control (U+009B).
+  for (std::string_view arg : {"--no\nsuch", "--effect=fa\nde", "--x\r\x1b[2J", "--\xc2\x9b[2J"}) {
+    const std::string error = Parse({arg}).error;
+    EXPECT_TRUE(std::all_of(error.begin(), error.end(), [](char c) {
+      return c >= 0x20 && c != 0x7F;
+    })) << error;
+    EXPECT_EQ(error.find("\xc2\x9b"), std::string::npos) << error;
+  }
+  EXPECT_NE(Parse({"--no\nsuch"}).error.find("'--no\\nsuch'"), std::string::npos);
 }
 
 }  // namespace
