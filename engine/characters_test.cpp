@@ -1,0 +1,146 @@
+#include "engine/characters.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "engine/compose.h"
+#include "engine/test_support.h"
+
+namespace bw {
+namespace {
+
+CharacterText Cut(std::initializer_list<TextView> characters) {
+  CharacterText text;
+  for (TextView character : characters) text.Append(character);
+  return text;
+}
+
+std::vector<Text> Characters(CharacterView view) {
+  std::vector<Text> characters;
+  for (std::size_t i = 0; i < view.size(); ++i) characters.emplace_back(view[i]);
+  return characters;
+}
+
+TEST(CharacterText, KeepsEveryCharacterAsItWasAppended) {
+  const std::vector<std::vector<Text>> cases = {
+      {}, {u"a", u"b"}, {u"ab", u"c"}, {u"a", u"b", u"cd", u"e"}, {u"\xd83d\xde00"}};
+  for (const auto& pieces : cases) {
+    CharacterText text;
+    for (const Text& piece : pieces) text.Append(piece);
+    EXPECT_EQ(Characters(text.View()), pieces) << pieces.size();
+  }
+  CharacterText text = Cut({u"xy"});
+  text.AppendEach(u"|-|");
+  EXPECT_EQ(Characters(text.View()), (std::vector<Text>{u"xy", u"|", u"-", u"|"}));
+}
+
+// Flags B I U S, h(acker) e(lite) s(paced) b(ackwards), M for IM; after "/", effect a f r w g.
+struct Choice {
+  StyleOptions options;
+  SendTarget target = SendTarget::Chat;
+};
+Choice Choose(std::string_view flags) {
+  Choice c;
+  StyleOptions& o = c.options;
+  bool im = false;
+  bool* const switches[] = {&o.Bold,  &o.Italic, &o.Underline, &o.Strikeout, &o.Hacker,
+                            &o.Elite, &o.Spaced, &o.Backwards, &im};
+  const auto slash = flags.find('/');
+  for (char f : flags.substr(0, slash)) *switches[std::string_view("BIUShesbM").find(f)] = true;
+  const char effect = slash == flags.npos ? ' ' : flags[slash + 1];
+  o.Effect = static_cast<EffectMode>(std::string_view(" afrwg").find(effect));
+  c.target = im ? SendTarget::IM : SendTarget::Chat;
+  return c;
+}
+
+constexpr std::string_view kEveryRule[] = {"h",     "e",     "s",     "b",     "hesb", "M/a",
+                                           "M/f",   "M/r",   "M/w",   "M/g",   "/g",   "BIUS",
+                                           "sbM/f", "heM/w", "hbM/g", "esM/a", "bsM/r"};
+
+Text Compose(std::string_view flags, CharacterView characters) {
+  const Choice c = Choose(flags);
+  // The same draws for every call, so Elite and Random can be compared.
+  testing::ScriptedRandom random({0.1, 0.4, 0.7, 0.2, 0.9});
+  return ComposeMessage(characters, c.options, c.target);
+}
+
+TEST(ComposeMessage, ALetterWithItsMarkIsOneCharacterForEveryRule) {
+  const CharacterText text = Cut({u"o", u"e\u0301", u" ", u"x"});
+  const std::pair<std::string_view, TextView> cases[] = {
+      {"h", u"oe\u0301 X"},
+      {"e", u"\u00f8e\u0301 \u00d7"},
+      {"s", u"o e\u0301   x"},
+      {"b", u"x e\u0301o"},
+      {"/a",
+       u"<FONT COLOR=#000000>o</FONT><FONT COLOR=#00FF00>e\u0301</FONT> "
+       u"<FONT COLOR=#000000>x</FONT>"},
+      {"/f",
+       u"<FONT COLOR=#FF0000>o</FONT><FONT COLOR=#80007F>e\u0301</FONT> "
+       u"<FONT COLOR=#0100FE>x</FONT>"},
+      {"/w", u"<SUP>o</SUP>e\u0301 x"},
+      {"M/g", u"<FONT SIZE=4>o<FONT SIZE=3>e\u0301 <FONT SIZE=1>x<FONT SIZE=2><FONT SIZE=3>"}};
+  for (const auto& [flags, markup] : cases) EXPECT_EQ(Compose(flags, text.View()), markup) << flags;
+}
+
+// Texts drawn from spaces, letters, Elite's sequences, U+00A0 and lone surrogates.
+Text RandomText(std::mt19937& gen, bool wide) {
+  constexpr TextView kPieces[] = {u" ", u"a",      u"e", u"T",      u"M",      u"1", u"/",
+                                  u"4", u"\u00a0", u"<", u"\xd83d", u"\xde00", u"y", u"H"};
+  Text text;
+  for (int n = std::uniform_int_distribution<>(0, 12)(gen); n > 0; --n) {
+    text += kPieces[std::uniform_int_distribution<std::size_t>(0, std::size(kPieces) - 1)(gen)];
+    if (wide)
+      text.push_back(static_cast<char16_t>(std::uniform_int_distribution<>(0, 0xFFFF)(gen)));
+  }
+  return text;
+}
+
+TEST(ComposeMessage, OneUnitCharactersComposeAsThePlainText) {
+  std::mt19937 gen(12);
+  for (int round = 0; round < 300; ++round) {
+    const Text text = RandomText(gen, round % 2);
+    std::vector<std::size_t> ends(text.size());
+    for (std::size_t i = 0; i < ends.size(); ++i) ends[i] = i + 1;
+    for (std::string_view flags : kEveryRule) {
+      ASSERT_EQ(Compose(flags, CharacterView(text, ends)), Compose(flags, CharacterView(text)))
+          << flags << " failed on round " << round;
+    }
+  }
+}
+
+// Characters of several units are made of units found nowhere else: a private-use lead
+// unit 0xE000 + n followed by two 0xF000 + n. Whole, each lead unit has its two behind it.
+TEST(ComposeMessage, NoCharacterOfSeveralUnitsIsEverSplit) {
+  std::mt19937 gen(34);
+  for (int round = 0; round < 200; ++round) {
+    CharacterText text;
+    std::size_t leads = 0;
+    for (const char16_t unit : RandomText(gen, false)) {
+      if (unit == u'<') {  // a wide character instead
+        const auto n = static_cast<char16_t>(leads++);
+        text.Append(Text{static_cast<char16_t>(0xE000 + n), static_cast<char16_t>(0xF000 + n),
+                         static_cast<char16_t>(0xF000 + n)});
+      } else {
+        text.Append(TextView(&unit, 1));
+      }
+    }
+    for (std::string_view flags : kEveryRule) {
+      const Text markup = Compose(flags, text.View());
+      std::size_t whole = 0;
+      for (std::size_t i = 0; i < markup.size(); ++i) {
+        if (markup[i] < 0xE000 || markup[i] >= 0xF000) continue;
+        const char16_t tail = markup[i] + 0x1000;
+        whole += i + 2 < markup.size() && markup[i + 1] == tail && markup[i + 2] == tail;
+      }
+      const auto tails = std::count_if(markup.begin(), markup.end(),
+                                       [](char16_t c) { return c >= 0xF000 && c < 0xF100; });
+      ASSERT_EQ(2 * whole, static_cast<std::size_t>(tails)) << flags << " round " << round;
+      ASSERT_EQ(whole, leads) << flags << " round " << round;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace bw
