@@ -9,7 +9,7 @@
 namespace bw::cli {
 
 const char kUsage[] =
-    "usage: brindlewick-compose [options] [--] [TEXT]\n"
+    "usage: brindlewick-compose [options] [--] [TEXT | -]\n"
     "  --bold --italic --underline --strikeout --hacker --elite --spaced --backwards\n"
     "  --effect=none|waves|grow-shrink|fade|alternate|random      (default none)\n"
     "  --alt-colors=C1,C2    (default 65280,0)\n"
@@ -20,9 +20,10 @@ const char kUsage[] =
     "      when any of the three is given, placeholders are filled in as the main\n"
     "      window does (a missing one counts as empty); when none is, the text is kept\n"
     "  --encoding=utf-8|windows-1252   output encoding (default utf-8)\n"
-    "  --help\n"
-    "Composes TEXT (UTF-8) and prints the markup and a newline. Without TEXT, composes\n"
-    "each line of standard input and prints one markup line for each.\n";
+    "  --effect, --target and --encoding take their values in any letter case\n"
+    "  -h, --help   --version\n"
+    "Composes TEXT (UTF-8) and prints the markup and a newline. Without TEXT, or with\n"
+    "TEXT -, composes each line of standard input and prints one markup line for each.\n";
 
 namespace {
 
@@ -51,15 +52,46 @@ bool ParseColorPair(std::string_view value, ColorRef& first, ColorRef& second) {
   return true;
 }
 
-std::optional<EffectMode> ParseEffect(std::string_view value) {
-  constexpr std::pair<std::string_view, EffectMode> kNames[] = {
-      {"none", EffectMode::NoEffect},          {"waves", EffectMode::Waves},
-      {"grow-shrink", EffectMode::GrowShrink}, {"fade", EffectMode::ColorFade},
-      {"alternate", EffectMode::Alternate},    {"random", EffectMode::Random}};
-  for (const auto& [name, mode] : kNames) {
-    if (value == name) return mode;
+template <typename T>
+using Names = std::span<const std::pair<std::string_view, T>>;
+
+constexpr std::pair<std::string_view, EffectMode> kEffects[] = {
+    {"none", EffectMode::NoEffect},          {"waves", EffectMode::Waves},
+    {"grow-shrink", EffectMode::GrowShrink}, {"fade", EffectMode::ColorFade},
+    {"alternate", EffectMode::Alternate},    {"random", EffectMode::Random}};
+constexpr std::pair<std::string_view, SendTarget> kTargets[] = {{"chat", SendTarget::Chat},
+                                                                {"im", SendTarget::IM}};
+constexpr std::pair<std::string_view, OutputEncoding> kEncodings[] = {
+    {"utf-8", OutputEncoding::Utf8}, {"windows-1252", OutputEncoding::Windows1252}};
+
+// The value a name stands for, in any letter case, as shell users type "UTF-8" or "IM".
+template <typename T>
+std::optional<T> Named(std::string_view value, Names<T> names) {
+  std::string lower(value);
+  for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  for (const auto& [name, meaning] : names) {
+    if (lower == name) return meaning;
   }
   return std::nullopt;
+}
+
+// "a, b or c", for the message that refuses any other value.
+template <typename T>
+std::string Alternatives(Names<T> names) {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    list += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + std::string(names[i].first);
+  }
+  return list;
+}
+
+// Reads a named value into `field`; gives the error, or "".
+template <typename T>
+std::string SetNamed(std::string_view value, Names<T> names, T& field, const std::string& bad) {
+  const auto meaning = Named(value, names);
+  if (!meaning) return bad + " (" + Alternatives(names) + ")";
+  field = *meaning;
+  return "";
 }
 
 std::string Escaped(unsigned char byte) {
@@ -124,22 +156,17 @@ std::string ApplyOption(std::string_view arg, ComposeCommand& command) {
   if (!hasValue) return "option " + option + " needs a value: " + option + "=...";
 
   const std::string bad = "bad value " + Quoted(value) + " for " + option;
-  if (option == "--effect") {
-    const auto effect = ParseEffect(value);
-    if (!effect) return bad + " (none, waves, grow-shrink, fade, alternate or random)";
-    style.Effect = *effect;
-  } else if (option == "--alt-colors" || option == "--fade-colors") {
+  if (option == "--effect") return SetNamed<EffectMode>(value, kEffects, style.Effect, bad);
+  if (option == "--target") return SetNamed<SendTarget>(value, kTargets, command.target, bad);
+  if (option == "--encoding") {
+    return SetNamed<OutputEncoding>(value, kEncodings, command.encoding, bad);
+  }
+  if (option == "--alt-colors" || option == "--fade-colors") {
     const bool alt = option == "--alt-colors";
     if (!ParseColorPair(value, alt ? style.AltColor1 : style.FadeColor1,
                         alt ? style.AltColor2 : style.FadeColor2)) {
       return bad + " (two colors C1,C2, each #RRGGBB or 0 to 16777215)";
     }
-  } else if (option == "--target") {
-    if (value != "chat" && value != "im") return bad + " (chat or im)";
-    command.target = value == "im" ? SendTarget::IM : SendTarget::Chat;
-  } else if (option == "--encoding") {
-    if (value != "utf-8" && value != "windows-1252") return bad + " (utf-8 or windows-1252)";
-    command.encoding = value == "utf-8" ? OutputEncoding::Utf8 : OutputEncoding::Windows1252;
   } else {
     std::size_t badByte = 0;
     const auto decoded = DecodeUtf8(value, &badByte);
@@ -178,15 +205,17 @@ ParseResult ParseCommandLine(std::span<const std::string_view> args) {
   const auto fail = [](std::string message) {
     return ParseResult{std::nullopt, std::move(message)};
   };
-  bool optionsEnded = false;
+  bool optionsEnded = false, textGiven = false;
   for (const std::string_view arg : args) {
-    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-      if (command.text) return fail("more than one TEXT given; quote it as one argument");
-      command.text = std::string(arg);
+    if (optionsEnded || arg == "-" || !arg.starts_with('-')) {
+      if (textGiven) return fail("more than one TEXT given; quote it as one argument");
+      textGiven = true;
+      // "-" stands for standard input, even after "--", as it does for cat.
+      if (arg != "-") command.text = std::string(arg);
     } else if (arg == "--") {
       optionsEnded = true;
-    } else if (arg == "--help") {
-      command.help = true;
+    } else if (arg == "-h" || arg == "--help" || arg == "--version") {
+      (arg == "--version" ? command.version : command.help) = true;
       return ParseResult{std::move(command), {}};
     } else if (std::string error = ApplyOption(arg, command); !error.empty()) {
       return fail(std::move(error));

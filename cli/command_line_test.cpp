@@ -13,6 +13,28 @@ ParseResult Parse(std::vector<std::string_view> args) {
   return ParseCommandLine(args);
 }
 
+TEST(ParseCommandLine, TakesWhatAShellUserTypes) {
+  const auto help = [](ParseResult r) { return r.command && r.command->help; };
+  EXPECT_TRUE(help(Parse({"-h", "--nonsense"})));
+  EXPECT_TRUE(Parse({"--bold", "--version", "--nonsense"}).command->version);
+  const ComposeCommand cased =
+      *Parse({"--effect=Grow-Shrink", "--target=IM", "--encoding=UTF-8"}).command;
+  EXPECT_EQ(cased.style.Effect, EffectMode::GrowShrink);
+  EXPECT_EQ(cased.target, SendTarget::IM);
+  EXPECT_EQ(cased.encoding, OutputEncoding::Utf8);
+  EXPECT_EQ(Parse({"--encoding=WINDOWS-1252"}).command->encoding, OutputEncoding::Windows1252);
+  // "-" is standard input, after "--" too, and counts as the one TEXT.
+  for (auto args : {std::vector<std::string_view>{"-"}, {"--", "-"}, {"--bold", "-"}}) {
+    const ParseResult parsed = Parse(args);
+    ASSERT_TRUE(parsed.command) << parsed.error;
+    EXPECT_FALSE(parsed.command->text) << args.size();
+  }
+  EXPECT_EQ(Parse({"-", "x"}).error, "more than one TEXT given; quote it as one argument");
+  EXPECT_EQ(Parse({"--", "-x"}).command->text, "-x");
+  EXPECT_EQ(Parse({"--effect=fadE", "--effect=swirl"}).error,
+            "bad value 'swirl' for --effect (none, waves, grow-shrink, fade, alternate or random)");
+}
+
 TEST(ParseColor, TakesOnlyHexDigitsAfterTheHash) {
   for (std::string_view bad : {"#-1-1-1", "#FF-1-1", "#+1FFFF", "# 1FFFF", "#0x1234", "#12345"}) {
     EXPECT_FALSE(ParseColor(bad)) << bad;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "brindlewick/version.h"
+
 namespace {
 
 struct Outcome {
@@ -59,6 +61,9 @@ TEST(ComposeCli, EachOptionReachesTheComposer) {
   EXPECT_EQ(Out({"--encoding=windows-1252", "--elite", "TM \xc3\xa9 Hm"}), "\x99 \xe9 |-|^^\n");
   EXPECT_EQ(Out({"--backwards", "--", "--\xf0\x9f\x98\x80"}), "\xf0\x9f\x98\x80--\n");
   EXPECT_TRUE(Out({"--bold", "--help", "--nonsense"}).starts_with("usage: brindlewick-compose "));
+  EXPECT_EQ(Out({"-h"}), Out({"--help"}));
+  EXPECT_EQ(Out({"--version"}), "brindlewick-compose " BRINDLEWICK_VERSION "\n");
+  EXPECT_EQ(Out({"--bold", "-"}, "a\nb"), "<B>a</B>\n<B>b</B>\n");
 }
 
 TEST(ComposeCli, StandardInputLineByLineWithTheGeneratorRunningOn) {

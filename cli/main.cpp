@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "brindlewick/version.h"
 #include "cli/command_line.h"
 #include "cli/compose_line.h"
 
@@ -33,8 +34,9 @@ int main(int argc, char** argv) {
   const bw::cli::ParseResult parsed = bw::cli::ParseCommandLine(args);
   if (!parsed.command) return Fail(2, "", parsed.error + "; see --help");
   const bw::cli::ComposeCommand& command = *parsed.command;
-  if (command.help) {
-    std::fputs(bw::cli::kUsage, stdout);
+  if (command.help || command.version) {
+    std::fputs(command.help ? bw::cli::kUsage : "brindlewick-compose " BRINDLEWICK_VERSION "\n",
+               stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
   }
 
