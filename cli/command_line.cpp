@@ -8,23 +8,6 @@
 
 namespace bw::cli {
 
-const char kUsage[] =
-    "usage: brindlewick-compose [options] [--] [TEXT | -]\n"
-    "  --bold --italic --underline --strikeout --hacker --elite --spaced --backwards\n"
-    "  --effect=none|waves|grow-shrink|fade|alternate|random      (default none)\n"
-    "  --alt-colors=C1,C2    (default 65280,0)\n"
-    "  --fade-colors=C1,C2   (default 255,16711680)\n"
-    "      a color is #RRGGBB (red first, as in the markup) or a decimal ColorRef\n"
-    "  --target=chat|im      (default chat)\n"
-    "  --me=NAME --you=NAME --room=NAME\n"
-    "      when any of the three is given, placeholders are filled in as the main\n"
-    "      window does (a missing one counts as empty); when none is, the text is kept\n"
-    "  --encoding=utf-8|windows-1252   output encoding (default utf-8)\n"
-    "  --effect, --target and --encoding take their values in any letter case\n"
-    "  -h, --help   --version\n"
-    "Composes TEXT (UTF-8) and prints the markup and a newline. Without TEXT, or with\n"
-    "TEXT -, composes each line of standard input and prints one markup line for each.\n";
-
 namespace {
 
 bool IsDigit(char c) {

@@ -12,8 +12,6 @@
 
 namespace bw::cli {
 
-extern const char kUsage[];
-
 enum class OutputEncoding { Utf8, Windows1252 };
 
 struct ComposeCommand {

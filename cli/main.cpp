@@ -1,5 +1,4 @@
-// brindlewick-compose: the styling engine on the command line (see kUsage).
-// Exit status: 0 done, 1 bad input text or output failure, 2 bad command line.
+// brindlewick-compose: the styling engine on the command line (see manual.cpp).
 
 #include <cstdio>
 #include <iostream>
@@ -7,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "brindlewick/version.h"
 #include "cli/command_line.h"
 #include "cli/compose_line.h"
+#include "cli/manual.h"
 
 namespace {
 
@@ -35,8 +34,9 @@ int main(int argc, char** argv) {
   if (!parsed.command) return Fail(2, "", parsed.error + "; see --help");
   const bw::cli::ComposeCommand& command = *parsed.command;
   if (command.help || command.version) {
-    std::fputs(command.help ? bw::cli::kUsage : "brindlewick-compose " BRINDLEWICK_VERSION "\n",
-               stdout);
+    const std::string text =
+        command.help ? bw::cli::HelpText(bw::cli::ComposerManual()) : bw::cli::VersionLine() + "\n";
+    std::fputs(text.c_str(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
   }
 

@@ -3,7 +3,8 @@
 # Safe to run again: it only calls apt-get when something is absent.
 set -euo pipefail
 
-native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libicu-dev)
+native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+        groff-base)
 windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 wine64 xvfb xdotool
          imagemagick sox x11-utils xxd fonts-liberation)
 
