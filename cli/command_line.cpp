@@ -123,7 +123,8 @@ std::string ApplyOption(std::string_view arg, ComposeCommand& command) {
       {"--bold", &style.Bold},           {"--italic", &style.Italic},
       {"--underline", &style.Underline}, {"--strikeout", &style.Strikeout},
       {"--hacker", &style.Hacker},       {"--elite", &style.Elite},
-      {"--spaced", &style.Spaced},       {"--backwards", &style.Backwards}};
+      {"--spaced", &style.Spaced},       {"--backwards", &style.Backwards},
+      {"--preview", &command.preview}};
   for (const auto& [name, field] : flags) {
     if (option != name) continue;
     if (hasValue) return "option " + option + " takes no value";
@@ -203,6 +204,9 @@ ParseResult ParseCommandLine(std::span<const std::string_view> args) {
     } else if (std::string error = ApplyOption(arg, command); !error.empty()) {
       return fail(std::move(error));
     }
+  }
+  if (command.preview && command.encoding == OutputEncoding::Windows1252) {
+    return fail("--preview writes UTF-8 for a terminal, not --encoding=windows-1252");
   }
   return ParseResult{std::move(command), {}};
 }

@@ -24,6 +24,8 @@ struct ComposeCommand {
   bool fillPlaceholders = false;
   Text me, you, room;
   OutputEncoding encoding = OutputEncoding::Utf8;
+  bool preview = false;             // the line as the client shows it, for a terminal (preview.h)
+  bool colors = true;               // in the preview; the caller clears it for NO_COLOR
   std::optional<std::string> text;  // TEXT as given (UTF-8); none or "-" reads standard input
 };
 
@@ -35,7 +37,8 @@ struct ParseResult {
 // Parses the arguments after the program name. Options come before TEXT; "--" ends them,
 // so a TEXT that starts with "-" can follow it; TEXT "-" is standard input. "-h", "--help"
 // and "--version" win over everything after them. The values of --effect, --target and
-// --encoding are read in any letter case.
+// --encoding are read in any letter case. --preview with --encoding=windows-1252 is an
+// error: the preview is for a terminal, in UTF-8.
 // ParseCommandLine({"--bold", "--effect=WAVES", "hi"}) gives Bold, Waves and TEXT "hi".
 [[nodiscard]] ParseResult ParseCommandLine(std::span<const std::string_view> args);
 

@@ -73,6 +73,16 @@ TEST(ComposeCli, StandardInputLineByLineWithTheGeneratorRunningOn) {
   EXPECT_EQ(Out({"--elite"}, "A\nA\nA\n"), "\xc3\x84\n\xc3\x83\n\xc3\x83\n");
 }
 
+TEST(ComposeCli, PreviewLineByLineWithoutColorsForNoColor) {
+  const std::string bold = "\x1b[1ma\x1b[0m\n\x1b[1mb\x1b[0m\n";
+  ASSERT_EQ(setenv("NO_COLOR", "", 1), 0);  // empty: colors stay
+  EXPECT_EQ(Out({"--preview", "--effect=alternate", "--alt-colors=0,#00FF00", "-"}, "a\nb"),
+            "\x1b[38;2;0;255;0ma\x1b[0m\n\x1b[38;2;0;255;0mb\x1b[0m\n");
+  ASSERT_EQ(setenv("NO_COLOR", "0", 1), 0);
+  EXPECT_EQ(Out({"--preview", "--bold", "--effect=fade", "-"}, "a\nb"), bold);
+  unsetenv("NO_COLOR");
+}
+
 TEST(ComposeCli, BadInputGivesOneMessageAndNoPartialLine) {
   const struct {
     std::vector<std::string> args;
@@ -84,7 +94,8 @@ TEST(ComposeCli, BadInputGivesOneMessageAndNoPartialLine) {
       {{"ok\xe2\x82"}, "", "", "TEXT: invalid UTF-8 at byte 3"},
       {{"--bold"}, "ok\nb\xc3(d\nnever\n", "<B>ok</B>\n", "line 2: invalid UTF-8 at byte 2"},
       {{"--encoding=windows-1252"}, "ok\xe4\xb8\xad", "", "line 1: U+4E2D has no byte"},
-      {{"--encoding=windows-1252", "\xf0\x9f\x98\x80"}, "", "", "TEXT: U+1F600 has no byte"}};
+      {{"--encoding=windows-1252", "\xf0\x9f\x98\x80"}, "", "", "TEXT: U+1F600 has no byte"},
+      {{"--preview", "--encoding=Windows-1252", "x"}, "", "", "not --encoding=windows-1252"}};
   for (const auto& c : cases) {
     const Outcome run = Compose(c.args, c.input);
     EXPECT_NE(run.status, 0) << c.message;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/graphemes.h"
+#include "cli/preview.h"
 #include "engine/codepage1252.h"
 #include "engine/compose.h"
 #include "engine/message_vars.h"
@@ -41,6 +42,7 @@ std::optional<std::string> ComposeLine(const ComposeCommand& command, std::strin
   const auto ends = GraphemeEnds(*text, error);
   if (!ends) return std::nullopt;
   const Text markup = ComposeMessage(CharacterView(*text, *ends), command.style, command.target);
+  if (command.preview) return PreviewLine(markup, command.colors);
   if (command.encoding == OutputEncoding::Utf8) return EncodeUtf8(markup);
 
   std::optional<std::string> bytes = EncodeWindows1252(markup, &badIndex);

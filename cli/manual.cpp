@@ -66,6 +66,14 @@ ManualSection Output() {
           {{"--encoding=utf-8|windows-1252",
             "The encoding of the markup (default utf-8). Windows-1252 is what the AOL client "
             "reads; a character it lacks is an error."},
+           {"--preview",
+            "Instead of the markup, print the line as the client shows it, for a terminal in "
+            "UTF-8: each character in its color (24-bit), bold, italic, underline and "
+            "strike-through as themselves. Faint marks stand in for what a terminal cannot "
+            "show: ^ before a raised character and _ before a lowered one, with braces "
+            "around more than one (^{abc}); [1], [3] or [4] where the font size changes to "
+            "it, and [2] where it returns to the normal size. Not with "
+            "--encoding=windows-1252."},
            {"-h, --help", "Print this help and exit."},
            {"--version", "Print the version and exit."},
            {"",
@@ -89,12 +97,21 @@ ManualSection ExitStatus() {
            {"2", "The command line is wrong; nothing was composed."}}};
 }
 
+ManualSection Environment() {
+  return {"Environment",
+          {{"NO_COLOR",
+            "When set and not empty, --preview keeps the attributes and the marks "
+            "but shows no colors."}}};
+}
+
 ManualSection Examples() {
   return {"Examples",
           {{"brindlewick-compose --bold --effect=fade --room=\"Town Square\" -- \"Hi, %room%\"",
             "Bold, faded from red to blue, with the room's name filled in."},
            {"echo \"one line per input line\" | brindlewick-compose --effect=waves -",
-            "Every line of standard input in waves."}}};
+            "Every line of standard input in waves."},
+           {"brindlewick-compose --preview --bold --effect=fade \"A fade from red to blue\"",
+            "How the line will look."}}};
 }
 
 }  // namespace
@@ -113,7 +130,8 @@ const Manual& ComposerManual() {
        "whole.",
        "Options come before TEXT; \"--\" ends them, so a TEXT that starts with \"-\" can "
        "follow it."},
-      {Styles(), Effects(), Placeholders(), Output(), Order(), ExitStatus(), Examples()}};
+      {Styles(), Effects(), Placeholders(), Output(), Order(), ExitStatus(), Environment(),
+       Examples()}};
   return manual;
 }
 
