@@ -66,7 +66,12 @@ class CharacterText {
   }
   // Appends every unit as a character of its own.
   void AppendEach(TextView units);
-  void Reserve(std::size_t units) { text_.reserve(units); }
+  // Room for `units` units in `characters` characters; a text of one-unit characters needs
+  // no room for boundaries, which `characters` 0 says.
+  void Reserve(std::size_t units, std::size_t characters) {
+    text_.reserve(units);
+    ends_.reserve(characters);
+  }
 
   [[nodiscard]] CharacterView View() const { return CharacterView(text_, ends_); }
   [[nodiscard]] Text Take() && { return std::move(text_); }

@@ -11,8 +11,7 @@ namespace bw {
 
 namespace {
 
-Text ApplyEffect(CharacterText text, const StyleOptions& options, SendTarget target) {
-  const CharacterView characters = text.View();
+Text ApplyEffect(CharacterView characters, const StyleOptions& options, SendTarget target) {
   switch (options.Effect) {
     case EffectMode::ColorFade:
       return FadeText(characters, options.FadeColor1, options.FadeColor2);
@@ -29,7 +28,7 @@ Text ApplyEffect(CharacterText text, const StyleOptions& options, SendTarget tar
     case EffectMode::NoEffect:
       break;
   }
-  return std::move(text).Take();
+  return Text(characters.Units());
 }
 
 }  // namespace
@@ -39,12 +38,19 @@ Text ComposeMessage(TextView text, const StyleOptions& options, SendTarget targe
 }
 
 Text ComposeMessage(CharacterView characters, const StyleOptions& options, SendTarget target) {
-  CharacterText text(characters);
-  if (options.Hacker) text = HackerText(text.View());
-  if (options.Elite) text = EliteText(text.View());
-  if (options.Spaced) text = SpacedText(text.View());
-  if (options.Backwards) text = ReverseText(text.View());
-  Text result = ApplyEffect(std::move(text), options, target);
+  // Each transform reads the text before it and makes its own, so the caller's text is read
+  // and never copied.
+  CharacterText made;
+  CharacterView text = characters;
+  const auto apply = [&made, &text](CharacterText next) {
+    made = std::move(next);
+    text = made.View();
+  };
+  if (options.Hacker) apply(HackerText(text));
+  if (options.Elite) apply(EliteText(text));
+  if (options.Spaced) apply(SpacedText(text));
+  if (options.Backwards) apply(ReverseText(text));
+  Text result = ApplyEffect(text, options, target);
 
   if (!options.Bold && !options.Italic && !options.Underline && !options.Strikeout) {
     return result;

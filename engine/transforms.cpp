@@ -149,7 +149,8 @@ CharacterText HackerText(CharacterView characters) {
 
 CharacterText EliteText(CharacterView characters) {
   CharacterText result;
-  result.Reserve(characters.Units().size() + characters.Units().size() / 2);
+  result.Reserve(characters.Units().size() + characters.Units().size() / 2,
+                 characters.Ends().size());
   std::size_t i = 0;
   while (i < characters.size()) {
     // One draw per step, used or not, keeps the shared sequence in step with the text.
@@ -177,7 +178,7 @@ CharacterText SpacedText(CharacterView characters) {
   while (last > first && characters[last - 1] == u" ") --last;
   CharacterText result;
   if (first == last) return result;
-  result.Reserve(2 * characters.Units().size());
+  result.Reserve(2 * characters.Units().size(), 2 * characters.Ends().size());
   for (std::size_t i = first; i + 1 < last; ++i) {
     result.Append(characters[i]);
     result.Append(u" ");
@@ -188,7 +189,7 @@ CharacterText SpacedText(CharacterView characters) {
 
 CharacterText ReverseText(CharacterView characters) {
   CharacterText result;
-  result.Reserve(characters.Units().size());
+  result.Reserve(characters.Units().size(), characters.Ends().size());
   for (std::size_t i = characters.size(); i > 0; --i) result.Append(characters[i - 1]);
   return result;
 }
