@@ -1,6 +1,6 @@
 #include "cli/preview.h"
 
-#include <vector>
+#include <string_view>
 
 #include "cli/graphemes.h"
 #include "engine/utf8.h"
@@ -13,8 +13,16 @@ namespace {
 // No markup names this color: the top byte plays no part in a ColorRef it reads.
 constexpr ColorRef kTerminalColor = 0xFF000000;
 
-std::string Faint(const std::string& mark) {
-  return "\x1b[2m" + mark + "\x1b[0m";
+// `text` in the look that the SGR parameters `codes` give it, and plain again after it.
+std::string Styled(std::string_view codes, std::string_view text) {
+  if (codes.empty()) return std::string(text);
+  std::string out = "\x1b[";
+  out.append(codes).append("m").append(text).append("\x1b[0m");
+  return out;
+}
+
+std::string Faint(std::string_view mark) {
+  return Styled("2", mark);
 }
 
 // The SGR parameters of a run's look, or "" for the terminal's plain text.
@@ -66,16 +74,14 @@ std::string PreviewLine(TextView markup, bool colors) {
   for (const StyledRun& run : ParseMarkup(markup, base)) {
     if (run.style.size != size) {
       size = run.style.size;
-      out += Faint("[" + std::to_string(size) + "]");
+      out += Faint(std::string("[").append(std::to_string(size)).append("]"));
     }
     const bool shifted = run.style.shift != Shift::None;
     const bool braced = shifted && SeveralCharacters(run.text);
     if (shifted) {
       out += Faint(std::string(run.style.shift == Shift::Raised ? "^" : "_") + (braced ? "{" : ""));
     }
-    const std::string codes = Attributes(run.style, colors);
-    out +=
-        codes.empty() ? Visible(run.text) : "\x1b[" + codes + "m" + Visible(run.text) + "\x1b[0m";
+    out += Styled(Attributes(run.style, colors), Visible(run.text));
     if (braced) out += Faint("}");
   }
   return out;
