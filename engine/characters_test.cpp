@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -36,52 +37,62 @@ TEST(CharacterText, KeepsEveryCharacterAsItWasAppended) {
   EXPECT_EQ(Characters(text.View()), (std::vector<Text>{u"xy", u"|", u"-", u"|"}));
 }
 
-// Flags B I U S, h(acker) e(lite) s(paced) b(ackwards), M for IM; after "/", effect a f r w g.
-struct Choice {
+struct Rule {
+  std::string_view name;
   StyleOptions options;
-  SendTarget target = SendTarget::Chat;
+  SendTarget target = SendTarget::IM;
 };
-Choice Choose(std::string_view flags) {
-  Choice c;
-  StyleOptions& o = c.options;
-  bool im = false;
-  bool* const switches[] = {&o.Bold,  &o.Italic, &o.Underline, &o.Strikeout, &o.Hacker,
-                            &o.Elite, &o.Spaced, &o.Backwards, &im};
-  const auto slash = flags.find('/');
-  for (char f : flags.substr(0, slash)) *switches[std::string_view("BIUShesbM").find(f)] = true;
-  const char effect = slash == flags.npos ? ' ' : flags[slash + 1];
-  o.Effect = static_cast<EffectMode>(std::string_view(" afrwg").find(effect));
-  c.target = im ? SendTarget::IM : SendTarget::Chat;
-  return c;
-}
 
-constexpr std::string_view kEveryRule[] = {"h",     "e",     "s",     "b",     "hesb", "M/a",
-                                           "M/f",   "M/r",   "M/w",   "M/g",   "/g",   "BIUS",
-                                           "sbM/f", "heM/w", "hbM/g", "esM/a", "bsM/r"};
+constexpr EffectMode kAlternate = EffectMode::Alternate, kFade = EffectMode::ColorFade,
+                     kRandom = EffectMode::Random, kWaves = EffectMode::Waves,
+                     kGrowShrink = EffectMode::GrowShrink;
 
-Text Compose(std::string_view flags, CharacterView characters) {
-  const Choice c = Choose(flags);
+const Rule kEveryRule[] = {
+    {"hacker", {.Hacker = true}},
+    {"elite", {.Elite = true}},
+    {"spaced", {.Spaced = true}},
+    {"backwards", {.Backwards = true}},
+    {"alternate", {.Effect = kAlternate}},
+    {"fade", {.Effect = kFade}},
+    {"random", {.Effect = kRandom}},
+    {"waves", {.Effect = kWaves}},
+    {"grow-shrink", {.Effect = kGrowShrink}},
+    {"grow-shrink in chat", {.Effect = kGrowShrink}, SendTarget::Chat},
+    {"tags", {.Bold = true, .Italic = true, .Underline = true, .Strikeout = true}},
+    {"all transforms", {.Hacker = true, .Elite = true, .Spaced = true, .Backwards = true}},
+    {"spaced, backwards, fade", {.Spaced = true, .Backwards = true, .Effect = kFade}},
+    {"hacker, elite, waves", {.Hacker = true, .Elite = true, .Effect = kWaves}},
+    {"hacker, backwards, grow-shrink", {.Hacker = true, .Backwards = true, .Effect = kGrowShrink}},
+    {"elite, spaced, alternate", {.Elite = true, .Spaced = true, .Effect = kAlternate}},
+    {"backwards, spaced, random", {.Spaced = true, .Backwards = true, .Effect = kRandom}}};
+
+Text Compose(const Rule& rule, CharacterView characters) {
   // The same draws for every call, so Elite and Random can be compared.
   testing::ScriptedRandom random({0.1, 0.4, 0.7, 0.2, 0.9});
-  return ComposeMessage(characters, c.options, c.target);
+  return ComposeMessage(characters, rule.options, rule.target);
 }
 
 TEST(ComposeMessage, ALetterWithItsMarkIsOneCharacterForEveryRule) {
   const CharacterText text = Cut({u"o", u"e\u0301", u" ", u"x"});
   const std::pair<std::string_view, TextView> cases[] = {
-      {"h", u"oe\u0301 X"},
-      {"e", u"\u00f8e\u0301 \u00d7"},
-      {"s", u"o e\u0301   x"},
-      {"b", u"x e\u0301o"},
-      {"/a",
+      {"hacker", u"oe\u0301 X"},
+      {"elite", u"\u00f8e\u0301 \u00d7"},
+      {"spaced", u"o e\u0301   x"},
+      {"backwards", u"x e\u0301o"},
+      {"alternate",
        u"<FONT COLOR=#000000>o</FONT><FONT COLOR=#00FF00>e\u0301</FONT> "
        u"<FONT COLOR=#000000>x</FONT>"},
-      {"/f",
+      {"fade",
        u"<FONT COLOR=#FF0000>o</FONT><FONT COLOR=#80007F>e\u0301</FONT> "
        u"<FONT COLOR=#0100FE>x</FONT>"},
-      {"/w", u"<SUP>o</SUP>e\u0301 x"},
-      {"M/g", u"<FONT SIZE=4>o<FONT SIZE=3>e\u0301 <FONT SIZE=1>x<FONT SIZE=2><FONT SIZE=3>"}};
-  for (const auto& [flags, markup] : cases) EXPECT_EQ(Compose(flags, text.View()), markup) << flags;
+      {"waves", u"<SUP>o</SUP>e\u0301 x"},
+      {"grow-shrink",
+       u"<FONT SIZE=4>o<FONT SIZE=3>e\u0301 <FONT SIZE=1>x<FONT SIZE=2><FONT SIZE=3>"}};
+  for (const auto& [name, markup] : cases) {
+    const Rule& rule = *std::find_if(std::begin(kEveryRule), std::end(kEveryRule),
+                                     [name](const Rule& r) { return r.name == name; });
+    EXPECT_EQ(Compose(rule, text.View()), markup) << name;
+  }
 }
 
 // Texts drawn from spaces, letters, Elite's sequences, U+00A0 and lone surrogates.
@@ -103,9 +114,9 @@ TEST(ComposeMessage, OneUnitCharactersComposeAsThePlainText) {
     const Text text = RandomText(gen, round % 2);
     std::vector<std::size_t> ends(text.size());
     for (std::size_t i = 0; i < ends.size(); ++i) ends[i] = i + 1;
-    for (std::string_view flags : kEveryRule) {
-      ASSERT_EQ(Compose(flags, CharacterView(text, ends)), Compose(flags, CharacterView(text)))
-          << flags << " failed on round " << round;
+    for (const Rule& rule : kEveryRule) {
+      ASSERT_EQ(Compose(rule, CharacterView(text, ends)), Compose(rule, CharacterView(text)))
+          << rule.name << " failed on round " << round;
     }
   }
 }
@@ -126,8 +137,8 @@ TEST(ComposeMessage, NoCharacterOfSeveralUnitsIsEverSplit) {
         text.Append(TextView(&unit, 1));
       }
     }
-    for (std::string_view flags : kEveryRule) {
-      const Text markup = Compose(flags, text.View());
+    for (const Rule& rule : kEveryRule) {
+      const Text markup = Compose(rule, text.View());
       std::size_t whole = 0;
       for (std::size_t i = 0; i < markup.size(); ++i) {
         if (markup[i] < 0xE000 || markup[i] >= 0xF000) continue;
@@ -136,8 +147,8 @@ TEST(ComposeMessage, NoCharacterOfSeveralUnitsIsEverSplit) {
       }
       const auto tails = std::count_if(markup.begin(), markup.end(),
                                        [](char16_t c) { return c >= 0xF000 && c < 0xF100; });
-      ASSERT_EQ(2 * whole, static_cast<std::size_t>(tails)) << flags << " round " << round;
-      ASSERT_EQ(whole, leads) << flags << " round " << round;
+      ASSERT_EQ(2 * whole, static_cast<std::size_t>(tails)) << rule.name << " round " << round;
+      ASSERT_EQ(whole, leads) << rule.name << " round " << round;
     }
   }
 }
