@@ -47,7 +47,12 @@ Text ColorEach(CharacterView characters, NextColor nextColor) {
     char16_t* const element = at;
     at = Put(kOpen, at);
     WriteColorHex(nextColor(i), element + kColorAt);
-    at = Put(character, at);
+    // Most characters are one unit, and a single store beats a copy of unknown length.
+    if (character.size() == 1) {
+      *at++ = character[0];
+    } else {
+      at = Put(character, at);
+    }
     at = Put(kClose, at);
   }
   return out;

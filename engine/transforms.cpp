@@ -188,8 +188,11 @@ CharacterText SpacedText(CharacterView characters) {
 }
 
 CharacterText ReverseText(CharacterView characters) {
+  // Every unit a character, as in the Windows program: one sweep over the units.
+  const TextView units = characters.Units();
+  if (characters.Ends().empty()) return CharacterText(Text(units.rbegin(), units.rend()), {});
   CharacterText result;
-  result.Reserve(characters.Units().size(), characters.Ends().size());
+  result.Reserve(units.size(), characters.Ends().size());
   for (std::size_t i = characters.size(); i > 0; --i) result.Append(characters[i - 1]);
   return result;
 }
