@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "brindlewick/version.h"
+
 namespace {
 
 struct Outcome {
@@ -57,8 +59,11 @@ TEST(ComposeCli, EachOptionReachesTheComposer) {
   EXPECT_EQ(Out({"--you=Z\xc3\xa9", "--backwards", "%me%<%YOU%"}), "\xc3\xa9Z<\n");
   EXPECT_EQ(Out({"%me%"}), "%me%\n");
   EXPECT_EQ(Out({"--encoding=windows-1252", "--elite", "TM \xc3\xa9 Hm"}), "\x99 \xe9 |-|^^\n");
-  EXPECT_EQ(Out({"--backwards", "--", "--\xf0\x9f\x98\x80"}), "\xef\xbf\xbd\xef\xbf\xbd--\n");
+  EXPECT_EQ(Out({"--backwards", "--", "--\xf0\x9f\x98\x80"}), "\xf0\x9f\x98\x80--\n");
   EXPECT_TRUE(Out({"--bold", "--help", "--nonsense"}).starts_with("usage: brindlewick-compose "));
+  EXPECT_EQ(Out({"-h"}), Out({"--help"}));
+  EXPECT_EQ(Out({"--version"}), "brindlewick-compose " BRINDLEWICK_VERSION "\n");
+  EXPECT_EQ(Out({"--bold", "-"}, "a\nb"), "<B>a</B>\n<B>b</B>\n");
 }
 
 TEST(ComposeCli, StandardInputLineByLineWithTheGeneratorRunningOn) {
@@ -66,6 +71,16 @@ TEST(ComposeCli, StandardInputLineByLineWithTheGeneratorRunningOn) {
             "<B>hello</B>\n<B>Zed </B>\n<B></B>\n<B>last</B>\n");
   // Draws 0.705..., 0.533..., 0.579... give k = 3, 2, 2: one draw per line, not a restart.
   EXPECT_EQ(Out({"--elite"}, "A\nA\nA\n"), "\xc3\x84\n\xc3\x83\n\xc3\x83\n");
+}
+
+TEST(ComposeCli, PreviewLineByLineWithoutColorsForNoColor) {
+  const std::string bold = "\x1b[1ma\x1b[0m\n\x1b[1mb\x1b[0m\n";
+  ASSERT_EQ(setenv("NO_COLOR", "", 1), 0);  // empty: colors stay
+  EXPECT_EQ(Out({"--preview", "--effect=alternate", "--alt-colors=0,#00FF00", "-"}, "a\nb"),
+            "\x1b[38;2;0;255;0ma\x1b[0m\n\x1b[38;2;0;255;0mb\x1b[0m\n");
+  ASSERT_EQ(setenv("NO_COLOR", "0", 1), 0);
+  EXPECT_EQ(Out({"--preview", "--bold", "--effect=fade", "-"}, "a\nb"), bold);
+  unsetenv("NO_COLOR");
 }
 
 TEST(ComposeCli, BadInputGivesOneMessageAndNoPartialLine) {
@@ -78,7 +93,9 @@ TEST(ComposeCli, BadInputGivesOneMessageAndNoPartialLine) {
       {{"--fade-colors=0,16777216", "x"}, "", "", "for --fade-colors"},
       {{"ok\xe2\x82"}, "", "", "TEXT: invalid UTF-8 at byte 3"},
       {{"--bold"}, "ok\nb\xc3(d\nnever\n", "<B>ok</B>\n", "line 2: invalid UTF-8 at byte 2"},
-      {{"--encoding=windows-1252"}, "ok\xe4\xb8\xad", "", "line 1: U+4E2D has no byte"}};
+      {{"--encoding=windows-1252"}, "ok\xe4\xb8\xad", "", "line 1: U+4E2D has no byte"},
+      {{"--encoding=windows-1252", "\xf0\x9f\x98\x80"}, "", "", "TEXT: U+1F600 has no byte"},
+      {{"--preview", "--encoding=Windows-1252", "x"}, "", "", "not --encoding=windows-1252"}};
   for (const auto& c : cases) {
     const Outcome run = Compose(c.args, c.input);
     EXPECT_NE(run.status, 0) << c.message;

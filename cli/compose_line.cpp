@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "cli/graphemes.h"
+#include "cli/preview.h"
 #include "engine/codepage1252.h"
 #include "engine/compose.h"
 #include "engine/message_vars.h"
@@ -37,13 +39,17 @@ std::optional<std::string> ComposeLine(const ComposeCommand& command, std::strin
     FixedContext context(command);
     text = ReplaceVars(*text, context);
   }
-  const Text markup = ComposeMessage(*text, command.style, command.target);
+  const auto ends = GraphemeEnds(*text, error);
+  if (!ends) return std::nullopt;
+  const Text markup = ComposeMessage(CharacterView(*text, *ends), command.style, command.target);
+  if (command.preview) return PreviewLine(markup, command.colors);
   if (command.encoding == OutputEncoding::Utf8) return EncodeUtf8(markup);
 
   std::optional<std::string> bytes = EncodeWindows1252(markup, &badIndex);
   if (!bytes) {
     char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(markup[badIndex]));
+    std::snprintf(code, sizeof code, "U+%04X",
+                  static_cast<unsigned>(CodePointAt(markup, badIndex)));
     error = std::string(code) + " has no byte in Windows-1252";
   }
   return bytes;

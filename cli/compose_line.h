@@ -9,11 +9,12 @@
 
 namespace bw::cli {
 
-// Decodes `utf8`, fills in the placeholders when the command asks for it, composes and
-// encodes the whole line. Nullopt when the line is not UTF-8 or the markup holds a
-// character the output encoding lacks; `error` then says which byte (1-based) or which
-// character (U+XXXX), without any line number.
-// ComposeLine(bold, "hi", error) == "<B>hi</B>"
+// Decodes `utf8`, fills in the placeholders when the command asks for it, cuts the line
+// into the characters a reader sees (graphemes.h), composes it over them and encodes the
+// whole line, or with --preview draws it for a terminal. Nullopt when the line is not UTF-8 or the
+// markup holds a character the output encoding lacks; `error` then says which byte (1-based) or
+// which character (U+XXXX, a whole code point), without any line number. ComposeLine(bold, "hi",
+// error) == "<B>hi</B>"
 [[nodiscard]] std::optional<std::string> ComposeLine(const ComposeCommand& command,
                                                      std::string_view utf8, std::string& error);
 

@@ -1,7 +1,7 @@
-// brindlewick-compose: the styling engine on the command line (see kUsage).
-// Exit status: 0 done, 1 bad input text or output failure, 2 bad command line.
+// brindlewick-compose: the styling engine on the command line (see manual.cpp).
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -9,6 +9,7 @@
 
 #include "cli/command_line.h"
 #include "cli/compose_line.h"
+#include "cli/manual.h"
 
 namespace {
 
@@ -32,9 +33,14 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const bw::cli::ParseResult parsed = bw::cli::ParseCommandLine(args);
   if (!parsed.command) return Fail(2, "", parsed.error + "; see --help");
-  const bw::cli::ComposeCommand& command = *parsed.command;
-  if (command.help) {
-    std::fputs(bw::cli::kUsage, stdout);
+  bw::cli::ComposeCommand command = *parsed.command;
+  // The NO_COLOR convention: set and not empty means no colors, whatever its value.
+  const char* noColor = std::getenv("NO_COLOR");
+  command.colors = noColor == nullptr || *noColor == '\0';
+  if (command.help || command.version) {
+    const std::string text =
+        command.help ? bw::cli::HelpText(bw::cli::ComposerManual()) : bw::cli::VersionLine() + "\n";
+    std::fputs(text.c_str(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
   }
 

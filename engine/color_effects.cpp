@@ -1,45 +1,59 @@
 #include "engine/color_effects.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "engine/random.h"
-#include "engine/replace_text.h"
+#include "engine/yield.h"
 
 namespace bw {
 
 namespace {
 
 // "<FONT COLOR=" + "#RRGGBB" + ">" + one character + "</FONT>"
-constexpr TextView kElement = u"<FONT COLOR=#000000>?</FONT>";
-constexpr std::size_t kElementSize = 28;
+constexpr TextView kOpen = u"<FONT COLOR=#000000>";
+constexpr TextView kClose = u"</FONT>";
 constexpr std::size_t kColorAt = 12;
-constexpr std::size_t kCharAt = 20;
-static_assert(kElement.size() == kElementSize && kElement[kColorAt] == u'#' &&
-              kElement[kCharAt] == u'?');
+static_assert(kOpen[kColorAt] == u'#');
 
 bool OnlySpaces(TextView text) {
   return text.find_first_not_of(u' ') == TextView::npos;
 }
 
+std::size_t CountSpaces(CharacterView characters) {
+  std::size_t spaces = 0;
+  for (std::size_t i = 0; i < characters.size(); ++i) spaces += characters[i] == u" ";
+  return spaces;
+}
+
+char16_t* Put(TextView piece, char16_t* at) {
+  return std::copy(piece.begin(), piece.end(), at);
+}
+
 // The loop the three effects share. `nextColor(i)` gives the color of the non-space
 // character at 0-based index i and is called for those characters only, left to right.
-// The output is sized exactly up front and each element is patched in place, since this
+// The output is sized exactly up front and each element is written in place, since this
 // runs once per character of texts that may be hundreds of thousands long.
 template <typename NextColor>
-Text ColorEach(TextView text, NextColor nextColor) {
-  const auto spaces = static_cast<std::size_t>(std::count(text.begin(), text.end(), u' '));
-  Text out(spaces + kElementSize * (text.size() - spaces), u' ');
+Text ColorEach(CharacterView characters, NextColor nextColor) {
+  const std::size_t elements = characters.size() - CountSpaces(characters);
+  Text out(characters.Units().size() + (kOpen.size() + kClose.size()) * elements, u' ');
   char16_t* at = out.data();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u' ') {
+  for (std::size_t i = 0; i < characters.size(); ++i) {
+    const TextView character = characters[i];
+    if (character == u" ") {
       ++at;  // the buffer already holds the space
       continue;
     }
-    std::memcpy(at, kElement.data(), kElementSize * sizeof(char16_t));
-    WriteColorHex(nextColor(i), at + kColorAt);
-    at[kCharAt] = text[i];
-    at += kElementSize;
+    char16_t* const element = at;
+    at = Put(kOpen, at);
+    WriteColorHex(nextColor(i), element + kColorAt);
+    // Most characters are one unit, and a single store beats a copy of unknown length.
+    if (character.size() == 1) {
+      *at++ = character[0];
+    } else {
+      at = Put(character, at);
+    }
+    at = Put(kClose, at);
   }
   return out;
 }
@@ -51,17 +65,19 @@ int RandomChannel() {
 
 }  // namespace
 
-Text FadeText(TextView text, ColorRef start, ColorRef end) {
-  if (OnlySpaces(text)) return Text();
-  // The count below yields to pending events; work on an own copy from here on.
-  const Text source(text);
-  const auto count = static_cast<long long>(ReplaceText(source, u" ", u"", false).size());
+Text FadeText(CharacterView characters, ColorRef start, ColorRef end) {
+  if (OnlySpaces(characters.Units())) return Text();
+  // The yields below may run code that rewrites the caller's buffers: work on a copy.
+  const CharacterText source(characters);
+  const std::size_t spaces = CountSpaces(source.View());
+  for (std::size_t i = 0; i < spaces; ++i) LetPendingEventsRun();
+  const auto count = static_cast<long long>(source.View().size() - spaces);
   const long long divisor = count - 1 > 0 ? count - 1 : 1;
   const int step[3] = {static_cast<int>((RedOf(end) - RedOf(start)) / divisor),
                        static_cast<int>((GreenOf(end) - GreenOf(start)) / divisor),
                        static_cast<int>((BlueOf(end) - BlueOf(start)) / divisor)};
   int color[3] = {RedOf(start), GreenOf(start), BlueOf(start)};
-  return ColorEach(source, [&](std::size_t i) {
+  return ColorEach(source.View(), [&](std::size_t i) {
     for (int ch = 0; ch < 3; ++ch) {
       // The advance is skipped by position: only the character at position 1 keeps the
       // start color, so a text that begins with a space starts one step on.
@@ -72,10 +88,10 @@ Text FadeText(TextView text, ColorRef start, ColorRef end) {
   });
 }
 
-Text RandomColorText(TextView text) {
-  if (OnlySpaces(text)) return Text();
+Text RandomColorText(CharacterView characters) {
+  if (OnlySpaces(characters.Units())) return Text();
   ReseedRandomFromClock();
-  return ColorEach(text, [](std::size_t) {
+  return ColorEach(characters, [](std::size_t) {
     const int red = RandomChannel();
     const int green = RandomChannel();
     const int blue = RandomChannel();
@@ -83,14 +99,26 @@ Text RandomColorText(TextView text) {
   });
 }
 
-Text AlternateColorText(TextView text, ColorRef first, ColorRef second) {
-  if (OnlySpaces(text)) return Text();
+Text AlternateColorText(CharacterView characters, ColorRef first, ColorRef second) {
+  if (OnlySpaces(characters.Units())) return Text();
   bool useSecond = true;
-  return ColorEach(text, [&](std::size_t) {
+  return ColorEach(characters, [&](std::size_t) {
     const ColorRef color = useSecond ? second : first;
     useSecond = !useSecond;
     return color;
   });
+}
+
+Text FadeText(TextView text, ColorRef start, ColorRef end) {
+  return FadeText(CharacterView(text), start, end);
+}
+
+Text RandomColorText(TextView text) {
+  return RandomColorText(CharacterView(text));
+}
+
+Text AlternateColorText(TextView text, ColorRef first, ColorRef second) {
+  return AlternateColorText(CharacterView(text), first, second);
 }
 
 }  // namespace bw

@@ -4,8 +4,11 @@
 // A space (U+0020 only) is copied as one " " outside any element and leaves the effect's
 // state as it was. U+00A0, tabs and markup characters such as "<" are colored like
 // letters and copied into their element unescaped. A text that is empty or holds only
-// spaces gives the empty text.
+// spaces gives the empty text. Over a plain text every 16-bit unit is a character; the
+// overloads over a CharacterView (at the end) put a character of several units whole into
+// one element and count it once, for the fade's steps and the alternation alike.
 
+#include "engine/characters.h"
 #include "engine/color.h"
 #include "engine/text.h"
 
@@ -15,8 +18,8 @@ namespace bw {
 // truncated toward zero, where n counts the non-space characters (divisor 1 when n <= 1).
 // The character at position 1 keeps the start color; every other non-space character
 // first moves one step on and is then clamped to 0..255. The advance is skipped by
-// position, so after a leading space the first character is already one step on. Counts
-// the spaces through ReplaceText, so pending events run once per space in the text.
+// position, so after a leading space the first character is already one step on. Lets
+// pending events run once per space in the text, as counting them by replacement does.
 // FadeText(u"abc", 0x0000FF, 0xFF0000) == u"<FONT COLOR=#FF0000>a</FONT>"
 //     u"<FONT COLOR=#80007F>b</FONT><FONT COLOR=#0100FE>c</FONT>"
 [[nodiscard]] Text FadeText(TextView text, ColorRef start, ColorRef end);
@@ -32,5 +35,12 @@ namespace bw {
 // AlternateColorText(u"ab c", 0x0000FF, 0xFF0000) == u"<FONT COLOR=#0000FF>a</FONT>"
 //     u"<FONT COLOR=#FF0000>b</FONT> <FONT COLOR=#0000FF>c</FONT>"
 [[nodiscard]] Text AlternateColorText(TextView text, ColorRef first, ColorRef second);
+
+// The same three over characters that may be several units each.
+// With "e\u0301" as one character: AlternateColorText of "e\u0301", red, blue ==
+//     u"<FONT COLOR=#0000FF>e\u0301</FONT>"
+[[nodiscard]] Text FadeText(CharacterView characters, ColorRef start, ColorRef end);
+[[nodiscard]] Text RandomColorText(CharacterView characters);
+[[nodiscard]] Text AlternateColorText(CharacterView characters, ColorRef first, ColorRef second);
 
 }  // namespace bw

@@ -11,35 +11,46 @@ namespace bw {
 
 namespace {
 
-Text ApplyEffect(Text text, const StyleOptions& options, SendTarget target) {
+Text ApplyEffect(CharacterView characters, const StyleOptions& options, SendTarget target) {
   switch (options.Effect) {
     case EffectMode::ColorFade:
-      return FadeText(text, options.FadeColor1, options.FadeColor2);
+      return FadeText(characters, options.FadeColor1, options.FadeColor2);
     case EffectMode::Waves:
-      return WavesText(text);
+      return WavesText(characters);
     case EffectMode::GrowShrink:
       // The option is "Grow and Shrink (IM Only)": a chat line goes without it.
-      if (target == SendTarget::IM) return GrowShrinkText(text);
+      if (target == SendTarget::IM) return GrowShrinkText(characters);
       break;
     case EffectMode::Random:
-      return RandomColorText(text);
+      return RandomColorText(characters);
     case EffectMode::Alternate:
-      return AlternateColorText(text, options.AltColor1, options.AltColor2);
+      return AlternateColorText(characters, options.AltColor1, options.AltColor2);
     case EffectMode::NoEffect:
       break;
   }
-  return text;
+  return Text(characters.Units());
 }
 
 }  // namespace
 
 Text ComposeMessage(TextView text, const StyleOptions& options, SendTarget target) {
-  Text result(text);
-  if (options.Hacker) result = HackerText(result);
-  if (options.Elite) result = EliteText(result);
-  if (options.Spaced) result = SpacedText(result);
-  if (options.Backwards) result = ReverseText(result);
-  result = ApplyEffect(std::move(result), options, target);
+  return ComposeMessage(CharacterView(text), options, target);
+}
+
+Text ComposeMessage(CharacterView characters, const StyleOptions& options, SendTarget target) {
+  // Each transform reads the text before it and makes its own, so the caller's text is read
+  // and never copied.
+  CharacterText made;
+  CharacterView text = characters;
+  const auto apply = [&made, &text](CharacterText next) {
+    made = std::move(next);
+    text = made.View();
+  };
+  if (options.Hacker) apply(HackerText(text));
+  if (options.Elite) apply(EliteText(text));
+  if (options.Spaced) apply(SpacedText(text));
+  if (options.Backwards) apply(ReverseText(text));
+  Text result = ApplyEffect(text, options, target);
 
   if (!options.Bold && !options.Italic && !options.Underline && !options.Strikeout) {
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/characters.h"
 #include "engine/style_options.h"
 #include "engine/text.h"
 
@@ -17,5 +18,13 @@ namespace bw {
 // ComposeMessage(u"hi", {Bold, Italic, Underline, Strikeout}, Chat)
 //   == u"<S><U><I><B>hi</B></I></U></S>"
 [[nodiscard]] Text ComposeMessage(TextView text, const StyleOptions& options, SendTarget target);
+
+// The same over characters that may be several units each: every step counts, moves and
+// colors a character of several units as one, and keeps it whole (see the transforms and
+// effects). A view without boundaries composes exactly as above.
+// With "e\u0301" as one character: ComposeMessage of "ae\u0301", {Backwards}, Chat
+//   == u"e\u0301a"
+[[nodiscard]] Text ComposeMessage(CharacterView characters, const StyleOptions& options,
+                                  SendTarget target);
 
 }  // namespace bw

@@ -6,42 +6,43 @@ namespace bw {
 
 namespace {
 // The piece at a 0-based index: one character, or nothing past the end of the text.
-TextView PieceAt(TextView text, std::size_t i) {
-  return i < text.size() ? text.substr(i, 1) : TextView();
+TextView PieceAt(CharacterView characters, std::size_t i) {
+  return i < characters.size() ? characters[i] : TextView();
 }
 }  // namespace
 
-Text WavesText(TextView text) {
+Text WavesText(CharacterView characters) {
   Text out;
-  out.reserve(text.size() * 7 + 11);  // half the characters gain "<SUP></SUP>"/"<SUB></SUB>"
-  for (std::size_t p = 0; p < text.size(); p += 4) {
-    const TextView raised = PieceAt(text, p);
-    const TextView lowered = PieceAt(text, p + 2);
+  // Half the characters gain "<SUP></SUP>" or "<SUB></SUB>".
+  out.reserve(characters.Units().size() + characters.size() * 6 + 11);
+  for (std::size_t p = 0; p < characters.size(); p += 4) {
+    const TextView raised = PieceAt(characters, p);
+    const TextView lowered = PieceAt(characters, p + 2);
     if (raised == u" ") {
       out.push_back(u' ');
     } else {
       out.append(u"<SUP>").append(raised).append(u"</SUP>");
     }
-    out.append(PieceAt(text, p + 1));
+    out.append(PieceAt(characters, p + 1));
     if (lowered == u" ") {
       out.push_back(u' ');
     } else {
       out.append(u"<SUB>").append(lowered).append(u"</SUB>");
     }
-    out.append(PieceAt(text, p + 3));
+    out.append(PieceAt(characters, p + 3));
   }
   return out;
 }
 
-Text GrowShrinkText(TextView text) {
+Text GrowShrinkText(CharacterView characters) {
   static constexpr std::array<TextView, 6> kSizeTags = {u"<FONT SIZE=4>", u"<FONT SIZE=3>",
                                                         u"<FONT SIZE=2>", u"<FONT SIZE=1>",
                                                         u"<FONT SIZE=2>", u"<FONT SIZE=3>"};
   Text out;
-  out.reserve(text.size() * 14 + 5 * 13);
-  for (std::size_t p = 0; p < text.size(); p += kSizeTags.size()) {
+  out.reserve(characters.Units().size() + characters.size() * 13 + 5 * 13);
+  for (std::size_t p = 0; p < characters.size(); p += kSizeTags.size()) {
     for (std::size_t k = 0; k < kSizeTags.size(); ++k) {
-      const TextView piece = PieceAt(text, p + k);
+      const TextView piece = PieceAt(characters, p + k);
       if (piece == u" ") {
         out.push_back(u' ');
       } else {
@@ -50,6 +51,14 @@ Text GrowShrinkText(TextView text) {
     }
   }
   return out;
+}
+
+Text WavesText(TextView text) {
+  return WavesText(CharacterView(text));
+}
+
+Text GrowShrinkText(TextView text) {
+  return GrowShrinkText(CharacterView(text));
 }
 
 }  // namespace bw

@@ -2,8 +2,11 @@
 // The size effects. Both cycles run by position: a space (U+0020 only) takes its place in
 // the cycle like any other character but is written as a bare " " without a tag. U+00A0
 // and markup characters are ordinary characters and get their tags. Neither trims the
-// text; the empty text gives the empty text. Texts of any length run to their end.
+// text; the empty text gives the empty text. Texts of any length run to their end. Over a
+// plain text every 16-bit unit is a position; the overloads over a CharacterView (at the
+// end) give a character of several units one position and one tag.
 
+#include "engine/characters.h"
 #include "engine/text.h"
 
 namespace bw {
@@ -22,5 +25,10 @@ namespace bw {
 // GrowShrinkText(u"Hello") == u"<FONT SIZE=4>H<FONT SIZE=3>e<FONT SIZE=2>l"
 //     u"<FONT SIZE=1>l<FONT SIZE=2>o<FONT SIZE=3>"
 [[nodiscard]] Text GrowShrinkText(TextView text);
+
+// The same two over characters that may be several units each.
+// With "e\u0301" as one character: WavesText of "e\u0301" == u"<SUP>e\u0301</SUP><SUB></SUB>"
+[[nodiscard]] Text WavesText(CharacterView characters);
+[[nodiscard]] Text GrowShrinkText(CharacterView characters);
 
 }  // namespace bw

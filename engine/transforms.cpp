@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "engine/random.h"
 
@@ -97,82 +98,119 @@ constexpr Sequence kLigatures[] = {{u"ae", u'\u00e6'},
                                    {u"OE", u'\u0152'},
                                    {u"TM", u'\u2122'}};
 
+// Whether the characters from `i` on are the one-unit characters of `units`.
+bool StartsWith(CharacterView characters, std::size_t i, TextView units) {
+  if (characters.size() - i < units.size()) return false;
+  for (std::size_t k = 0; k < units.size(); ++k) {
+    if (characters[i + k] != units.substr(k, 1)) return false;
+  }
+  return true;
+}
+
 template <std::size_t N>
-const Sequence* MatchAt(TextView text, std::size_t i, const Sequence (&table)[N]) {
+const Sequence* MatchAt(CharacterView characters, std::size_t i, const Sequence (&table)[N]) {
   for (const Sequence& seq : table) {
-    if (text.substr(i, seq.from.size()) == seq.from) return &seq;
+    if (StartsWith(characters, i, seq.from)) return &seq;
   }
   return nullptr;
 }
 
+char16_t HackerChar(char16_t c) {
+  const char16_t upper = UpperChar(c);
+  switch (upper) {
+    case u'A':
+    case u'E':
+    case u'I':
+    case u'O':
+    case u'U':
+      return static_cast<char16_t>(upper + 0x20);
+    default:
+      return upper;
+  }
+}
+
+// The look-alikes for a character of one unit, or nothing.
+const LookAlike* LookAlikeOf(TextView character) {
+  const auto& index = LookAlikeIndex();
+  if (character.size() != 1 || character[0] >= index.size()) return nullptr;
+  return index[character[0]];
+}
+
 }  // namespace
 
-Text HackerText(TextView text) {
-  Text result;
-  result.reserve(text.size());
-  for (char16_t c : text) {
-    const char16_t upper = UpperChar(c);
-    switch (upper) {
-      case u'A':
-      case u'E':
-      case u'I':
-      case u'O':
-      case u'U':
-        result.push_back(static_cast<char16_t>(upper + 0x20));
-        break;
-      default:
-        result.push_back(upper);
+CharacterText HackerText(CharacterView characters) {
+  Text text(characters.Units());
+  for (std::size_t i = 0; i < characters.size(); ++i) {
+    char16_t& first = text[characters.Begin(i)];
+    first = HackerChar(first);
+  }
+  return CharacterText(std::move(text), characters.Ends());
+}
+
+CharacterText EliteText(CharacterView characters) {
+  CharacterText result;
+  result.Reserve(characters.Units().size() + characters.Units().size() / 2,
+                 characters.Ends().size());
+  std::size_t i = 0;
+  while (i < characters.size()) {
+    // One draw per step, used or not, keeps the shared sequence in step with the text.
+    const int k = std::clamp(static_cast<int>(std::floor(NextRandom() * 3)) + 1, 1, 3);
+    const Sequence* seq = MatchAt(characters, i, kFractions);
+    if (!seq) seq = MatchAt(characters, i, kLigatures);
+    if (seq) {
+      result.Append(TextView(&seq->to, 1));
+      i += seq->from.size();
+    } else if (const LookAlike* entry = LookAlikeOf(characters[i])) {
+      result.AppendEach(Candidate(*entry, k));
+      ++i;
+    } else {
+      result.Append(characters[i++]);
     }
   }
   return result;
+}
+
+CharacterText SpacedText(CharacterView characters) {
+  // Appending "c " for every character and trimming afterwards leaves exactly the span
+  // from the first non-space character to the last one, spaced out.
+  std::size_t first = 0, last = characters.size();
+  while (first < last && characters[first] == u" ") ++first;
+  while (last > first && characters[last - 1] == u" ") --last;
+  CharacterText result;
+  if (first == last) return result;
+  result.Reserve(2 * characters.Units().size(), 2 * characters.Ends().size());
+  for (std::size_t i = first; i + 1 < last; ++i) {
+    result.Append(characters[i]);
+    result.Append(u" ");
+  }
+  result.Append(characters[last - 1]);
+  return result;
+}
+
+CharacterText ReverseText(CharacterView characters) {
+  // Every unit a character, as in the Windows program: one sweep over the units.
+  const TextView units = characters.Units();
+  if (characters.Ends().empty()) return CharacterText(Text(units.rbegin(), units.rend()), {});
+  CharacterText result;
+  result.Reserve(units.size(), characters.Ends().size());
+  for (std::size_t i = characters.size(); i > 0; --i) result.Append(characters[i - 1]);
+  return result;
+}
+
+Text HackerText(TextView text) {
+  return HackerText(CharacterView(text)).Take();
 }
 
 Text EliteText(TextView text) {
-  Text result;
-  result.reserve(text.size() + text.size() / 2);
-  const auto& index = LookAlikeIndex();
-  std::size_t i = 0;
-  while (i < text.size()) {
-    // One draw per step, used or not, keeps the shared sequence in step with the text.
-    const int k = std::clamp(static_cast<int>(std::floor(NextRandom() * 3)) + 1, 1, 3);
-    if (const Sequence* seq = MatchAt(text, i, kFractions)) {
-      result.push_back(seq->to);
-      i += seq->from.size();
-    } else if (const Sequence* pair = MatchAt(text, i, kLigatures)) {
-      result.push_back(pair->to);
-      i += pair->from.size();
-    } else {
-      const char16_t c = text[i];
-      const LookAlike* entry = c < index.size() ? index[c] : nullptr;
-      if (entry) {
-        result.append(Candidate(*entry, k));
-      } else {
-        result.push_back(c);
-      }
-      ++i;
-    }
-  }
-  return result;
+  return EliteText(CharacterView(text)).Take();
 }
 
 Text SpacedText(TextView text) {
-  // Appending "c " for every character and trimming afterwards leaves exactly the span
-  // from the first non-space character to the last one, spaced out.
-  const auto first = text.find_first_not_of(u' ');
-  if (first == TextView::npos) return Text();
-  const auto last = text.find_last_not_of(u' ');
-  Text result;
-  result.reserve(2 * (last - first) + 1);
-  for (std::size_t i = first; i < last; ++i) {
-    result.push_back(text[i]);
-    result.push_back(u' ');
-  }
-  result.push_back(text[last]);
-  return result;
+  return SpacedText(CharacterView(text)).Take();
 }
 
 Text ReverseText(TextView text) {
-  return Text(text.rbegin(), text.rend());
+  return ReverseText(CharacterView(text)).Take();
 }
 
 }  // namespace bw

@@ -1,8 +1,10 @@
 #pragma once
 // The four style transforms. Each sees only characters: markup the user typed into the
-// line is transformed like any other text. A character outside the Basic Multilingual
-// Plane is two 16-bit units here, and each unit counts as a character of its own.
+// line is transformed like any other text. Over a plain text every 16-bit unit counts as a
+// character of its own, so a character outside the Basic Multilingual Plane is two; the
+// overloads over a CharacterView (at the end) keep characters of several units whole.
 
+#include "engine/characters.h"
 #include "engine/text.h"
 
 namespace bw {
@@ -36,5 +38,17 @@ namespace bw {
 // Spaces and U+00A0 are characters like any other; the empty text gives the empty text.
 // ReverseText(u"<B>ab") == u"ba>B<"
 [[nodiscard]] Text ReverseText(TextView text);
+
+// The same four over characters that may be several units each. A character of one unit
+// is treated exactly as above, so a view without boundaries gives the results above. A
+// character of several units stays whole: Spaced and Backwards move it as one, Elite keeps
+// it as it is and matches no sequence across it, and Hacker applies its case rule to its
+// first unit alone ("e" + U+0301 counts as its "e"). The result keeps the boundaries.
+// With "e\u0301" as one character: ReverseText of "xe\u0301" == u"e\u0301x", HackerText
+// of it == u"Xe\u0301", EliteText of "oe\u0301" == u"\u00f8e\u0301" (no "oe" ligature)
+[[nodiscard]] CharacterText HackerText(CharacterView characters);
+[[nodiscard]] CharacterText EliteText(CharacterView characters);
+[[nodiscard]] CharacterText SpacedText(CharacterView characters);
+[[nodiscard]] CharacterText ReverseText(CharacterView characters);
 
 }  // namespace bw

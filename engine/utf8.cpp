@@ -82,19 +82,21 @@ std::optional<Text> DecodeUtf8(std::string_view bytes, std::size_t* badIndex) {
   return text;
 }
 
+char32_t CodePointAt(TextView text, std::size_t i) {
+  const char32_t c = text[i];
+  if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+    return 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+  }
+  return c;
+}
+
 std::string EncodeUtf8(TextView text) {
   std::string out;
   out.reserve(text.size() * 3);
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char32_t c = text[i];
-    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      AppendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-      ++i;
-    } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-      AppendUtf8(out, 0xFFFD);
-    } else {
-      AppendUtf8(out, c);
-    }
+    const char32_t c = CodePointAt(text, i);
+    if (c >= 0x10000) ++i;
+    AppendUtf8(out, IsHighSurrogate(c) || IsLowSurrogate(c) ? 0xFFFD : c);
   }
   return out;
 }

@@ -19,6 +19,10 @@ namespace bw {
 [[nodiscard]] std::optional<Text> DecodeUtf8(std::string_view bytes,
                                              std::size_t* badIndex = nullptr);
 
+// The character that starts at unit `i`: a surrogate pair in order is one, and any other
+// unit, a lone surrogate included, is itself. CodePointAt(u"a\U0001F600", 1) == 0x1F600
+[[nodiscard]] char32_t CodePointAt(TextView text, std::size_t i);
+
 // Encodes 16-bit text as UTF-8. A surrogate pair in order becomes its one character; a
 // surrogate without its partner (as transforms that work unit by unit can leave) becomes
 // U+FFFD. The empty text gives no bytes.

@@ -3,7 +3,8 @@
 # Safe to run again: it only calls apt-get when something is absent.
 set -euo pipefail
 
-native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+        groff-base)
 # fonts-wine: the fonts Wine draws its own captions, caption buttons and dialogs with.
 windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 wine64 fonts-wine xvfb xdotool
          imagemagick sox x11-utils xxd fonts-liberation)

@@ -1,0 +1,72 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace bw::cli {
+namespace {
+
+ParseResult Parse(std::vector<std::string_view> args) {
+  return ParseCommandLine(args);
+}
+
+TEST(ParseCommandLine, TakesWhatAShellUserTypes) {
+  const auto help = [](ParseResult r) { return r.command && r.command->help; };
+  EXPECT_TRUE(help(Parse({"-h", "--nonsense"})));
+  EXPECT_TRUE(Parse({"--bold", "--version", "--nonsense"}).command->version);
+  const ComposeCommand cased =
+      *Parse({"--effect=Grow-Shrink", "--target=IM", "--encoding=UTF-8"}).command;
+  EXPECT_EQ(cased.style.Effect, EffectMode::GrowShrink);
+  EXPECT_EQ(cased.target, SendTarget::IM);
+  EXPECT_EQ(cased.encoding, OutputEncoding::Utf8);
+  EXPECT_EQ(Parse({"--encoding=WINDOWS-1252"}).command->encoding, OutputEncoding::Windows1252);
+  // "-" is standard input, after "--" too, and counts as the one TEXT.
+  for (auto args : {std::vector<std::string_view>{"-"}, {"--", "-"}, {"--bold", "-"}}) {
+    const ParseResult parsed = Parse(args);
+    ASSERT_TRUE(parsed.command) << parsed.error;
+    EXPECT_FALSE(parsed.command->text) << args.size();
+  }
+  EXPECT_EQ(Parse({"-", "x"}).error, "more than one TEXT given; quote it as one argument");
+  EXPECT_EQ(Parse({"--", "-x"}).command->text, "-x");
+  EXPECT_EQ(Parse({"--effect=fadE", "--effect=swirl"}).error,
+            "bad value 'swirl' for --effect (none, waves, grow-shrink, fade, alternate or random)");
+}
+
+TEST(ParseColor, TakesOnlyHexDigitsAfterTheHash) {
+  for (std::string_view bad : {"#-1-1-1", "#FF-1-1", "#+1FFFF", "# 1FFFF", "#0x1234", "#12345"}) {
+    EXPECT_FALSE(ParseColor(bad)) << bad;
+  }
+  EXPECT_EQ(ParseColor("#fF8000"), 0x0080FFu);
+}
+
+TEST(ParseColor, DecimalIsItsNumberWhateverItsLeadingZeros) {
+  const std::pair<std::string, std::optional<ColorRef>> cases[] = {
+      {"00000001", 1},
+      {"000000001", 1},
+      {std::string(40, '0') + "16777215", 0xFFFFFF},
+      {"0000000016777216", {}},
+      {"99999999999999999999", {}},
+      {"", {}},
+      {"+1", {}},
+      {"-0", {}},
+      {"1 ", {}}};
+  for (const auto& [text, color] : cases) EXPECT_EQ(ParseColor(text), color) << text;
+}
+
+TEST(ParseCommandLine, ErrorsStayOnOneLine) {
+  // A newline, a carriage return, an escape sequence and a C1 control (U+009B).
+  for (std::string_view arg : {"--no\nsuch", "--effect=fa\nde", "--x\r\x1b[2J", "--\xc2\x9b[2J"}) {
+    const std::string error = Parse({arg}).error;
+    EXPECT_TRUE(std::all_of(error.begin(), error.end(), [](char c) {
+      return c >= 0x20 && c != 0x7F;
+    })) << error;
+    EXPECT_EQ(error.find("\xc2\x9b"), std::string::npos) << error;
+  }
+  EXPECT_NE(Parse({"--no\nsuch"}).error.find("'--no\\nsuch'"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace bw::cli

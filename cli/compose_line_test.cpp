@@ -1,0 +1,107 @@
+#include "cli/compose_line.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "cli/graphemes.h"
+#include "engine/compose.h"
+#include "engine/test_support.h"
+#include "engine/utf8.h"
+
+namespace bw::cli {
+namespace {
+
+using std::string_view_literals::operator""sv;
+
+// Options as the command line gives them, the text last.
+std::string Compose(std::vector<std::string_view> args) {
+  const ParseResult parsed = ParseCommandLine(args);
+  EXPECT_TRUE(parsed.command) << parsed.error;
+  std::string error;
+  testing::ScriptedRandom random({0.0});  // Elite's k = 1
+  return ComposeLine(*parsed.command, *parsed.command->text, error).value_or("error: " + error);
+}
+
+std::string Replace(std::string pattern, const std::string& x) {
+  for (auto at = pattern.find('@'); at != std::string::npos; at = pattern.find('@', at)) {
+    pattern.replace(at, 1, x);
+    at += x.size();
+  }
+  return pattern;
+}
+
+TEST(ComposeLine, EveryClusterIsOneCharacterForEveryRule) {
+  const std::pair<std::string_view, std::string> clusters[] = {
+      {"thumbs up, medium skin tone", "\U0001F44D\U0001F3FD"},
+      {"family of four, joined", "\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466"},
+      {"flag of France", "\U0001F1EB\U0001F1F7"},
+      {"e and a combining acute", "e\u0301"},
+      {"Hangul jamo for gag", "\u1100\u1161\u11A8"}};
+  // "a@b" through each rule, "@" standing for the cluster.
+  const std::pair<std::vector<std::string_view>, std::string> rules[] = {
+      {{"--backwards"}, "b@a"},
+      {{"--spaced"}, "a @ b"},
+      {{"--elite"}, "\u00e5@b"},
+      {{"--effect=fade"},
+       "<FONT COLOR=#FF0000>a</FONT><FONT COLOR=#80007F>@</FONT>"
+       "<FONT COLOR=#0100FE>b</FONT>"},
+      {{"--effect=alternate", "--alt-colors=1,2"},
+       "<FONT COLOR=#020000>a</FONT>"
+       "<FONT COLOR=#010000>@</FONT>"
+       "<FONT COLOR=#020000>b</FONT>"},
+      {{"--effect=waves"}, "<SUP>a</SUP>@<SUB>b</SUB>"},
+      {{"--effect=grow-shrink", "--target=im"},
+       "<FONT SIZE=4>a<FONT SIZE=3>@<FONT SIZE=2>b<FONT SIZE=1><FONT SIZE=2><FONT SIZE=3>"}};
+  for (const auto& [name, x] : clusters) {
+    const std::string text = "a" + x + "b";
+    for (auto [args, expected] : rules) {
+      args.push_back(text);
+      EXPECT_EQ(Compose(args), Replace(expected, x)) << name << " with " << args[0];
+    }
+    // Hacker's case rule reaches the first unit alone: the "e" of "e" + U+0301 is lowered.
+    EXPECT_EQ(Compose({"--hacker", text}), "a" + x + "B") << name;
+  }
+}
+
+// Random texts of the Basic Multilingual Plane in which every unit is a cluster of its own.
+Text RandomSingleUnitText(std::mt19937& gen) {
+  constexpr std::u16string_view kCommon = u"  aeTMH1/4-y|";
+  Text text;
+  std::string error;
+  for (int n = std::uniform_int_distribution<>(0, 16)(gen); n > 0; --n) {
+    char16_t unit = kCommon[std::uniform_int_distribution<std::size_t>(0, kCommon.size() - 1)(gen)];
+    if (gen() % 2) {
+      const int any = std::uniform_int_distribution<>(0x20, 0xFFFF - 0x800)(gen);
+      unit = static_cast<char16_t>(any < 0xD800 ? any : any + 0x800);  // no surrogates
+    }
+    text.push_back(unit);
+    if (GraphemeEnds(text, error)->size() != text.size()) text.pop_back();
+  }
+  return text;
+}
+
+TEST(ComposeLine, TextsOfSingleUnitCharactersComposeAsTheEngineDoes) {
+  constexpr std::string_view kRules[] = {"--hacker",      "--elite",         "--spaced",
+                                         "--backwards",   "--bold",          "--effect=alternate",
+                                         "--effect=fade", "--effect=random", "--effect=grow-shrink",
+                                         "--effect=waves"};
+  std::mt19937 gen(1252);
+  for (int round = 0; round < 400; ++round) {
+    const Text text = RandomSingleUnitText(gen);
+    for (std::string_view rule : kRules) {
+      const ComposeCommand command = *ParseCommandLine(std::vector{rule, "--target=im"sv}).command;
+      std::string error;
+      const auto composed = [&] {
+        testing::ScriptedRandom random({0.1, 0.5, 0.9});
+        return ComposeLine(command, EncodeUtf8(text), error);
+      }();
+      testing::ScriptedRandom random({0.1, 0.5, 0.9});
+      ASSERT_EQ(composed, EncodeUtf8(ComposeMessage(text, command.style, command.target)))
+          << rule << " failed on " << EncodeUtf8(text);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace bw::cli
