@@ -38,6 +38,12 @@ TEST(FadeText, StepsTruncateTowardZeroAdvanceByPositionAndClamp) {
   EXPECT_EQ(FadeText(u"", kRed, kBlue) + FadeText(u"   ", kRed, kBlue), u"");
 }
 
+// 255 over a divisor of 2 is 127.5 a step: 127 up and -127 down, in every channel.
+TEST(FadeText, EveryChannelStepsTruncatedTowardZeroUpAndDown) {
+  EXPECT_EQ(FadeText(u"abc", 0xFF00FF, 0x00FF00), Markup({u"FF00FFa", u"807F80b", u"01FE01c"}));
+  EXPECT_EQ(FadeText(u"abc", 0x00FF00, 0xFF00FF), Markup({u"00FF00a", u"7F807Fb", u"FE01FEc"}));
+}
+
 TEST(AlternateColorText, StartsWithTheSecondAndSkipsSpaces) {
   EXPECT_EQ(AlternateColorText(u" a\u00a0 <", kRed, kBlue),
             Markup({u" ", u"0000FFa", u"FF0000\u00a0", u" ", u"0000FF<"}));
