@@ -57,5 +57,14 @@ TEST(RandomColorText, ThreeDrawsPerCharacterRedFirst) {
   EXPECT_EQ(RandomColorText(u"") + RandomColorText(u"   "), u"");
 }
 
+TEST(RandomColorText, EachChannelIsTheWholePartOfTheDrawTimes256) {
+  for (int c = 0; c < 256; ++c) {  // the lowest, the highest and a middle draw that give c
+    testing::ScriptedRandom random({c / 256.0, (c + 1) / 256.0 - 1e-9, (c + 0.5) / 256.0});
+    ASSERT_EQ(RandomColorText(u"x"),
+              u"<FONT COLOR=" + ColorToHex(MakeColorRef(c, c, c)) + u">x</FONT>")
+        << "channel " << c;
+  }
+}
+
 }  // namespace
 }  // namespace bw
