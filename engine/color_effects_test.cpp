@@ -66,5 +66,16 @@ TEST(RandomColorText, EachChannelIsTheWholePartOfTheDrawTimes256) {
   }
 }
 
+TEST(RandomColorText, ReseedsFromTheClockAtEveryCall) {
+  SetClockForTesting([] { return std::uint64_t{0x1234567890}; });
+  const Text first = RandomColorText(u"ab");
+  for (int i = 0; i < 7; ++i) (void)NextRandom();
+  EXPECT_EQ(RandomColorText(u"ab"), first) << "the same clock gives the same colors";
+  SetClockForTesting([] { return std::uint64_t{0x1234567891}; });
+  EXPECT_NE(RandomColorText(u"ab"), first) << "another clock gives others";
+  SetClockForTesting(nullptr);
+  ResetRandomForTesting();
+}
+
 }  // namespace
 }  // namespace bw
