@@ -46,7 +46,7 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   void FocusSendBox() override { Note("focus"); }
   Text SendBoxText() override { return box; }
   void SetSendBoxText(TextView t) override { box = t; }
-  bool IsChecked(CheckBox b) override { return b == CheckBox::Backwards; }
+  bool IsChecked(CheckBox b) override { return b == checked; }
   EffectMode SelectedEffect() override { return effect; }
   ColorRef SwatchColor(Swatch s) override { return swatches[s]; }
   void SetSwatchColor(Swatch s, ColorRef c) override { swatches[s] = c; }
@@ -84,6 +84,7 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   void (*midWork)(MainForm&) = nullptr;
   Journal journal;
   Text box;
+  CheckBox checked = CheckBox::Backwards;  // the one check box ticked
   EffectMode effect = EffectMode::NoEffect;
   std::map<Swatch, ColorRef> swatches;
   WindowBox place;
@@ -139,6 +140,22 @@ TEST(SendOperation, RefusesOrFillsPlaceholdersBeforeStylingDeliversAndEmptiesThe
     if (c.refusal) {
       EXPECT_EQ(rig.journal, (Journal{"Click:1", "focus", c.refusal}));
     }
+  }
+}
+
+TEST(SendOperation, EachCheckBoxTurnsOnItsOwnOption) {
+  using enum CheckBox;
+  const std::pair<CheckBox, const char16_t*> boxes[] = {
+      {Bold, u"<B>bo</B>"},      {Italic, u"<I>bo</I>"}, {Underline, u"<U>bo</U>"},
+      {Strikeout, u"<S>bo</S>"}, {Hacker, u"Bo"},        {Elite, u"b\u00f8"},
+      {Spaced, u"b o"},          {Backwards, u"ob"}};
+  for (const auto& [box, arrives] : boxes) {
+    Rig rig;
+    rig.checked = box;
+    rig.Load();
+    rig.box = u"bo";
+    rig.form.SendClick(SendTarget::Chat);
+    EXPECT_EQ(rig.tree.TextOf(rig.room.conversation), arrives) << "box #" << static_cast<int>(box);
   }
 }
 
