@@ -177,6 +177,8 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
         {"AltColor1", u"-1"}, {"AltColor2", u"16777215"}, {"FadeColor1", u"16777216"},
         {"FadeColor2", u"99999999999"}},
        {-300, 3405, 5625, 900}, "D Roll Down", 0xFFFFFF, u"", true, u"12px", "U Roll Up 4710"},
+      {{{"LastSend", u"  a  b  "}}, {4868, 3405, 5625, 4710}, "U Roll Up", 0, u"  a  b  ", false,
+       u"3405", "D Roll Down 900"},
       // clang-format on
   };
   const auto words = [](const Rig& rig) {  // the room's text without fade and wave tags
@@ -201,10 +203,11 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
                   {AltColor1, 0x00FF00}, {AltColor2, c.alt2}, {From, 0x0000FF}, {To, 0xFF0000}}));
     EXPECT_EQ(rig.form.Ticker().ShoutY, 71);
     EXPECT_EQ(words(rig), loaded);
+    rig.box = u"typed";
     rig.form.SendBoxKeyUp(Key::Other);  // no recall
-    EXPECT_EQ(rig.box, u"");
+    EXPECT_EQ(rig.box, u"typed");
     rig.form.SendBoxKeyUp(Key::UpArrow);
-    EXPECT_EQ(rig.box, c.lastSend);
+    EXPECT_EQ(rig.box, c.lastSend) << "replaces what was typed, also with an empty line";
     rig.form.RollClick();
     EXPECT_EQ(rig.look + " " + std::to_string(rig.place.Height), c.rolled);
 
@@ -217,6 +220,7 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
     if (c.minimized) expected.erase(expected.begin() + 2, expected.begin() + 5);
     EXPECT_EQ(rig.journal, expected);
     EXPECT_EQ(rig.stored["Top"], c.keptTop);
+    EXPECT_EQ(rig.stored["LastSend"], Text(c.lastSend));
     EXPECT_EQ(rig.stored["FadeColor1"], u"77");
     EXPECT_EQ(words(rig), loaded + unloaded);
   }
