@@ -230,6 +230,26 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
   EXPECT_EQ(words(closing), loaded + unloaded);
 }
 
+// Every sound of the window's own events by name and mode; the roll also focuses the box.
+TEST(MainWindow, EachEventPlaysItsSoundAndRollFocusesTheTextBox) {
+  const struct {
+    const char* event;
+    void (*act)(MainForm&);
+    Journal journal;
+  } events[] = {
+      {"choice", [](MainForm& form) { form.ChoiceClick(); }, {"Click:1"}},
+      {"character", [](MainForm& form) { form.SendBoxCharacter(); }, {"Key:1"}},
+      {"roll", [](MainForm& form) { form.RollClick(); }, {"Roll:1", "focus"}},
+      {"recall", [](MainForm& form) { form.SendBoxKeyUp(Key::UpArrow); }, {}},
+  };
+  for (const auto& e : events) {
+    Rig rig;
+    rig.Load();
+    e.act(rig.form);
+    EXPECT_EQ(rig.journal, e.journal) << e.event;
+  }
+}
+
 TEST(MainWindow, LoadsOnceHoweverOftenItIsShown) {
   Rig rig;
   rig.Load();
