@@ -125,12 +125,13 @@ check "settings written at close" "4875 3405 900 hey 65280 0 255 16711680" \
       setting $k
     done | paste -sd ' ')"
 
-# --- A restart, now with no room and no IM open: it comes back rolled up in the same
-# place, says nothing, and Up recalls a line an earlier install left in the store. (The
-# room starts first: without a window manager, a window mapped later covers even a
-# topmost one on the X screen, though not in the window system's own order.)
+# --- A restart beside a client with an IM window and a Welcome window but no chat room:
+# it comes back rolled up in the same place, sends its opening and closing lines nowhere,
+# not into the IM window either, and Up recalls a line an earlier install left in the
+# store. (The room starts first: without a window manager, a window mapped later covers
+# even a topmost one on the X screen, though not in the window system's own order.)
 stop_app
-start_logged "$room" --log "$wlog" --no-chat --no-im
+start_logged "$room" --log "$wlog" --no-chat
 mark=$(lines)
 wine reg add "$settings" /v LastSend /d 'from before' /f >/dev/null 2>&1
 bw_start || { echo "the main window did not show"; exit 1; }
@@ -143,18 +144,25 @@ xdotool key Up
 bw_click $cmdRoll
 
 # --- The two other message boxes, dismissed with their OK button; nothing is sent and
-# the box keeps its text.
-boxes=$(for b in $cmdSendChat $cmdSendIM; do
-  bw_click $b
-  bw_probe msgbox 3000
-  bw_probe press-ok
-done | paste -sd '|')
+# the box keeps its text. For "To IM" the room starts again without its IM window, and
+# Brindlewick is raised above it on the X screen for the click.
+refusal() { bw_click "$1"; bw_probe msgbox 3000; bw_probe press-ok; }
+boxes=$(refusal $cmdSendChat)
+opening=$(since "$mark")
+stop_app
+start_logged "$room" --log "$wlog" --no-chat --no-im
+xdotool windowraise "$(xwin '^Brindlewick for AOL')"
+boxes+="|$(refusal $cmdSendIM)"
 check "no chat room, no IM window: messages" \
   "You aren't in chat.|You don't have any IM windows open." "$boxes"
 check "Up recalled the stored line, kept after the refusals" "$(hex 'from before')" \
   "$(bw_probe text $txtSend)"
+stop_app
+start_logged "$room" --log "$wlog" --no-chat
+mark=$(lines)
 bw_probe close
 bw_wait_closed
-check "with no room, opening and closing send nothing" "" "$(since "$mark")"
+check "with an IM window but no chat room, opening and closing send nothing" "|" \
+  "$opening|$(since "$mark")"
 check "settings written again at close" "4710 from before" "$(setting Height) $(setting LastSend)"
 finish "main window"
