@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "aol/scripted_aol_client.h"
+#include "aol/toolkit.h"
 
 namespace bw {
 namespace {
@@ -33,6 +34,14 @@ TEST(FindChatRoom, ExactClassAllFourInnerClassesEarliestRoom) {
   EXPECT_EQ(GetRoomName(tree), u"Town  Square: 3");
   tree.Remove(room);  // nothing remembered: the next search sees the change
   EXPECT_EQ(GetRoomName(tree), u"Later");
+}
+
+TEST(FindChatRoom, DocumentWalkEndsOnALoopingChain) {
+  ScriptedWindowTree tree;
+  const WindowHandle mdi = AddAolFrame(tree).mdi;
+  tree.LoopSibling(tree.AddChild(mdi, "AOL CHILD", u"No room"), 3 * kMaxSiblingWalk);
+  AddChatRoom(tree, mdi, u"Beyond the loop");
+  EXPECT_EQ(FindChatRoom(tree), 0u);
 }
 
 TEST(Readers, CutTheTitleAsTheClientWritesIt) {

@@ -87,6 +87,10 @@ void ScriptedWindowTree::React(WindowHandle window, MessageKind kind, Reaction r
   if (Window* found = Find(window)) found->reactions[kind] = std::move(reaction);
 }
 
+void ScriptedWindowTree::LoopSibling(WindowHandle window, long rounds) {
+  if (Window* found = Find(window)) found->loopRounds = rounds;
+}
+
 std::vector<ScriptedWindowTree::Message> ScriptedWindowTree::Actions() const {
   std::vector<Message> actions;
   std::copy_if(messages_.begin(), messages_.end(), std::back_inserter(actions),
@@ -117,6 +121,11 @@ WindowHandle ScriptedWindowTree::FirstChild(WindowHandle window) {
 }
 
 WindowHandle ScriptedWindowTree::NextSibling(WindowHandle window) {
+  Window* found = Find(window);
+  if (found && found->loopRounds > 0) {
+    --found->loopRounds;
+    return window;
+  }
   return Sibling(window, +1);
 }
 

@@ -60,6 +60,10 @@ class ScriptedWindowTree : public WindowApi {
   // nullopt makes it truthful again.
   void SetReportedLength(WindowHandle window, std::optional<long> length);
   void React(WindowHandle window, MessageKind kind, Reaction reaction);
+  // For its next `rounds` calls, NextSibling(window) answers window itself, as in a
+  // sibling chain that another program's reordering has turned into a loop; then the
+  // chain goes on, so a walk that does not stop by itself ends late rather than never.
+  void LoopSibling(WindowHandle window, long rounds);
 
   [[nodiscard]] const std::vector<Message>& Messages() const { return messages_; }
   // The messages that change something (text, press, band): what a sender may deliver.
@@ -89,6 +93,7 @@ class ScriptedWindowTree : public WindowApi {
     std::vector<WindowHandle> children;
     std::optional<long> reportedLength;
     bool topmost = false;
+    long loopRounds = 0;
     std::map<MessageKind, Reaction> reactions;
   };
 

@@ -36,12 +36,13 @@ TEST(Senders, EachWritesItsBoxPressesItsControlAndTouchesNothingElse) {
 
 TEST(Senders, NoTargetMeansNoMessageAtAll) {
   // No client at all; then the image or "Send" first; only a control before the image and
-  // no "Send" child: nothing, or nothing safe, to write to.
+  // no child titled "Send" itself: nothing, or nothing safe, to write to.
   const std::vector<const char*> rooms[] = {
       {},
       {"_AOL_Image", "RICHCNTL", "_AOL_Listbox", "_AOL_Combobox"},
       {"_AOL_Icon", "_AOL_Image", "RICHCNTL", "_AOL_Listbox", "_AOL_Combobox"}};
-  const std::vector<const char16_t*> ims[] = {{}, {u"Send", u""}, {u"", u"Sent"}};
+  const std::vector<const char16_t*> ims[] = {
+      {}, {u"Send", u""}, {u"", u"Sent", u"Send Now", u"Resend"}};
   for (std::size_t i = 0; i < std::size(rooms); ++i) {
     ScriptedWindowTree tree;
     if (i > 0) {

@@ -52,5 +52,14 @@ TEST(PaintGradient, StepsTruncateTowardZeroStopAtTheChannelEndsAndNeedTwoTo32765
   EXPECT_EQ(Paint(32765, 10, kRed, kBlue).size(), 16383u);
 }
 
+// An extent that ends in a half goes to the even neighbour: 1.5 to 2, 3.5 to 4, 15.5 to 16
+// and 32765.5 to 32766, which is too long.
+TEST(PaintGradient, RoundsAHalfUnitToTheEvenNeighbour) {
+  const std::pair<double, std::size_t> cases[] = {{1.5, 2}, {3.5, 3}, {15.5, 9}, {32765.5, 0}};
+  for (const auto& [width, rectangles] : cases) {
+    EXPECT_EQ(Paint(width, 1, kRed, kBlue).size(), rectangles) << "width " << width;
+  }
+}
+
 }  // namespace
 }  // namespace bw

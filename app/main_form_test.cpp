@@ -46,7 +46,7 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   void FocusSendBox() override { Note("focus"); }
   Text SendBoxText() override { return box; }
   void SetSendBoxText(TextView t) override { box = t; }
-  bool IsChecked(CheckBox b) override { return b == CheckBox::Backwards; }
+  bool IsChecked(CheckBox b) override { return b == checked; }
   EffectMode SelectedEffect() override { return effect; }
   ColorRef SwatchColor(Swatch s) override { return swatches[s]; }
   void SetSwatchColor(Swatch s, ColorRef c) override { swatches[s] = c; }
@@ -84,6 +84,7 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   void (*midWork)(MainForm&) = nullptr;
   Journal journal;
   Text box;
+  CheckBox checked = CheckBox::Backwards;  // the one check box ticked
   EffectMode effect = EffectMode::NoEffect;
   std::map<Swatch, ColorRef> swatches;
   WindowBox place;
@@ -142,6 +143,22 @@ TEST(SendOperation, RefusesOrFillsPlaceholdersBeforeStylingDeliversAndEmptiesThe
   }
 }
 
+TEST(SendOperation, EachCheckBoxTurnsOnItsOwnOption) {
+  using enum CheckBox;
+  const std::pair<CheckBox, const char16_t*> boxes[] = {
+      {Bold, u"<B>bo</B>"},      {Italic, u"<I>bo</I>"}, {Underline, u"<U>bo</U>"},
+      {Strikeout, u"<S>bo</S>"}, {Hacker, u"Bo"},        {Elite, u"b\u00f8"},
+      {Spaced, u"b o"},          {Backwards, u"ob"}};
+  for (const auto& [box, arrives] : boxes) {
+    Rig rig;
+    rig.checked = box;
+    rig.Load();
+    rig.box = u"bo";
+    rig.form.SendClick(SendTarget::Chat);
+    EXPECT_EQ(rig.tree.TextOf(rig.room.conversation), arrives) << "box #" << static_cast<int>(box);
+  }
+}
+
 TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnClose) {
   const struct {
     std::map<std::string, std::optional<Text>> stored;
@@ -160,6 +177,8 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
         {"AltColor1", u"-1"}, {"AltColor2", u"16777215"}, {"FadeColor1", u"16777216"},
         {"FadeColor2", u"99999999999"}},
        {-300, 3405, 5625, 900}, "D Roll Down", 0xFFFFFF, u"", true, u"12px", "U Roll Up 4710"},
+      {{{"LastSend", u"  a  b  "}}, {4868, 3405, 5625, 4710}, "U Roll Up", 0, u"  a  b  ", false,
+       u"3405", "D Roll Down 900"},
       // clang-format on
   };
   const auto words = [](const Rig& rig) {  // the room's text without fade and wave tags
@@ -184,10 +203,11 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
                   {AltColor1, 0x00FF00}, {AltColor2, c.alt2}, {From, 0x0000FF}, {To, 0xFF0000}}));
     EXPECT_EQ(rig.form.Ticker().ShoutY, 71);
     EXPECT_EQ(words(rig), loaded);
+    rig.box = u"typed";
     rig.form.SendBoxKeyUp(Key::Other);  // no recall
-    EXPECT_EQ(rig.box, u"");
+    EXPECT_EQ(rig.box, u"typed");
     rig.form.SendBoxKeyUp(Key::UpArrow);
-    EXPECT_EQ(rig.box, c.lastSend);
+    EXPECT_EQ(rig.box, c.lastSend) << "replaces what was typed, also with an empty line";
     rig.form.RollClick();
     EXPECT_EQ(rig.look + " " + std::to_string(rig.place.Height), c.rolled);
 
@@ -200,6 +220,7 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
     if (c.minimized) expected.erase(expected.begin() + 2, expected.begin() + 5);
     EXPECT_EQ(rig.journal, expected);
     EXPECT_EQ(rig.stored["Top"], c.keptTop);
+    EXPECT_EQ(rig.stored["LastSend"], Text(c.lastSend));
     EXPECT_EQ(rig.stored["FadeColor1"], u"77");
     EXPECT_EQ(words(rig), loaded + unloaded);
   }
@@ -207,6 +228,26 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
   closing.midWork = [](MainForm& form) { form.RequestClose(); };
   closing.form.Load(1024 * 15, 768 * 15);
   EXPECT_EQ(words(closing), loaded + unloaded);
+}
+
+// Every sound of the window's own events by name and mode; the roll also focuses the box.
+TEST(MainWindow, EachEventPlaysItsSoundAndRollFocusesTheTextBox) {
+  const struct {
+    const char* event;
+    void (*act)(MainForm&);
+    Journal journal;
+  } events[] = {
+      {"choice", [](MainForm& form) { form.ChoiceClick(); }, {"Click:1"}},
+      {"character", [](MainForm& form) { form.SendBoxCharacter(); }, {"Key:1"}},
+      {"roll", [](MainForm& form) { form.RollClick(); }, {"Roll:1", "focus"}},
+      {"recall", [](MainForm& form) { form.SendBoxKeyUp(Key::UpArrow); }, {}},
+  };
+  for (const auto& e : events) {
+    Rig rig;
+    rig.Load();
+    e.act(rig.form);
+    EXPECT_EQ(rig.journal, e.journal) << e.event;
+  }
 }
 
 TEST(MainWindow, LoadsOnceHoweverOftenItIsShown) {

@@ -21,12 +21,6 @@ std::vector<TickerFrame> Ticks(TickerState& state, int ticks, double surfaceHeig
   return frames;
 }
 
-TEST(NewTicker, ListsTheEightEntriesInOrder) {
-  EXPECT_EQ(NewTicker(71).ShoutList,
-            (std::vector<Text>{u"(pic)", u"\u00A7ky\u00A7cape", u"CoRaLbAy31", u"HeRoNFLaT",
-                               u"ThornJay97", u"MoSsWhIrLz", u"RiPTiD Z44", u"Velde"}));
-}
-
 TEST(StepTicker, OnlyThePictureRestsFiftyTicksAtRow25AndEntriesTakeTurnsOnceWhollyAboveTheTop) {
   TickerState t = NewTicker(71);
   const std::vector<TickerFrame> frames = Ticks(t, 2000);

@@ -40,6 +40,10 @@ ctl topmost "$(handle frame)" 1
 ctl topmost "$(handle frame)" 0
 check "StayOnTop on and off" "frame topmost 1|frame topmost 0" "$(since "$mark")"
 check "a malformed HEX is refused" 2 "$(ctl send-chat-hex ABC 2>/dev/null; echo "${PIPESTATUS[0]}")"
+# The two handles that user32 reads as "every top-level window" name no window here.
+mark=$(lines)
+check "broadcast handles: no text, and no window of the client is asked for its own" "||" \
+  "$(ctl text 65535)|$(ctl text 4294967295)|$(since "$mark")"
 room_input=$(handle room.input)
 stop_app
 

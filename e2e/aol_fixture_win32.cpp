@@ -16,6 +16,8 @@
 //                           the window just before it at that moment (what the client
 //                           would send)
 //   frame topmost 0|1       the frame entered or left the always-on-top band
+//   frame gettext           the frame was asked for its text, which no finder reads: a
+//                           message broadcast to every top-level window would ask it
 //
 // The tree (document windows under an MDI client come top of the z-order first, and the
 // last one created is the top, so they are created bottom first):
@@ -93,6 +95,9 @@ LRESULT CALLBACK WatchProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   switch (message) {
     case WM_SETTEXT:
       LogLine(label + " settext " + Hex(reinterpret_cast<const char*>(lParam)));
+      break;
+    case WM_GETTEXT:
+      if (label == "frame") LogLine("frame gettext");
       break;
     case WM_LBUTTONDOWN:
       LogLine(label + " down" + params);

@@ -57,17 +57,18 @@ check "ticker: the box changes as it scrolls, and something is drawn in it" "yes
 # Cancel leaves the swatch's color; the dialog covered the preview, which repaints.
 check "cancel: the swatch keeps red, the preview is drawn again unchanged" \
   "yes srgb(255,0,0) $red_to_blue" "$(pick $lblFrom Escape) $(center $lblFrom) $(bands)"
-# A chosen color becomes the swatch's and redraws the preview; an alternate color changes
-# only its own swatch.
-green_to_blue="0,219,36 0,183,72 0,147,108 0,111,144 0,75,180 0,39,216 0,3,252"
-check "chosen color: the swatch turns green, the preview fades from green" \
-  "yes srgb(0,255,0) $green_to_blue" \
-  "$(pick $lblFrom 0 Tab 2 5 5 Return) $(center $lblFrom) $(bands)"
-check "alternate color 2 turns yellow, the preview stays" "yes srgb(255,255,0) $green_to_blue" \
+# A chosen color becomes the swatch's and redraws the preview; only green is typed in, so
+# red and blue stay as the dialog started them, from the swatch. An alternate color
+# changes only its own swatch.
+yellow_to_blue="219,219,36 183,183,72 147,147,108 111,111,144 75,75,180 39,39,216 3,3,252"
+check "chosen color: red with green added turns yellow, the preview fades from yellow" \
+  "yes srgb(255,255,0) $yellow_to_blue" \
+  "$(pick $lblFrom Tab 2 5 5 Return) $(center $lblFrom) $(bands)"
+check "alternate color 2 turns yellow, the preview stays" "yes srgb(255,255,0) $yellow_to_blue" \
   "$(pick $lblAltColor2 2 5 5 Tab 2 5 5 Return) $(center $lblAltColor2) $(bands)"
 
 bw_probe close >/dev/null
 bw_wait_closed
-check "the chosen fade color is kept for the next run" 65280 "$(setting FadeColor1)"
+check "the chosen fade color is kept for the next run" 65535 "$(setting FadeColor1)"
 wine reg delete "$settings" /f >/dev/null 2>&1
 finish "colors and ticker"

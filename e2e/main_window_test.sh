@@ -31,44 +31,21 @@ check "opening lines: bold faded from blue, bold green waves" \
 check "outer place and size, client size, topmost, not minimized" \
   "325 227 375 314 369 289 1 0" "$(awk '{ print $1, $2, $3, $4, $7, $8, $9, $10 }' <<<"$bw_window")"
 
-# --- The layout table: class, place, size and caption of every control (client
-# coordinates), which option starts checked, and the keyboard order.
+# --- The layout as the window made it: class, place, size and caption (client coordinates)
+# of a control of each kind, at the window's level and inside each group, so every way a
+# place is worked out; which option starts checked; the keyboard order.
 while read -r id rest; do
   check "control $id: class, place, size, caption" "$id $rest" \
     "$(awk -v id="$id" '$1 == id { print $1, $2, $3, $4, $5, $6, $9 }' <<<"$bw_controls")"
 done <<EOF2
 100 Edit 8 8 233 19 -
-101 Button 240 8 49 19 $(hex 'To Chat')
-102 Button 288 8 49 19 $(hex 'To IM')
 103 Button 344 8 17 19 $(hex U)
-104 Button 8 34 353 57 $(hex 'Special FX')
-105 Button 16 50 73 17 $(hex 'No Effect')
-106 Button 104 50 65 17 $(hex Waves)
 107 Button 192 50 153 17 $(hex 'Grow and Shrink (IM Only)')
-108 Button 16 66 81 17 $(hex 'Color Fade')
-109 Button 104 66 105 17 $(hex 'Alternate Colors')
-110 Button 224 66 105 17 $(hex 'Random Colors')
-111 Button 8 96 201 57 $(hex 'Alternate Colors')
-112 Static 16 120 65 17 $(hex 'Color #1:')
 113 Static 72 112 33 33 -
-114 Static 120 120 57 17 $(hex 'Color #2:')
-115 Static 168 112 33 33 -
-116 Button 8 160 353 57 $(hex 'Color Fade')
 117 Static 16 184 65 17 $(hex 'From Color:')
-118 Static 72 176 33 33 -
-119 Static 120 184 57 17 $(hex 'To Color:')
-120 Static 168 176 33 33 -
-121 Static 216 184 49 17 $(hex 'Result:')
 122 Button 8 224 161 57 $(hex Formatting)
-123 Button 16 240 57 17 $(hex Bold)
-124 Button 16 256 57 17 $(hex Italic)
 125 Button 88 240 73 17 $(hex Underline)
-126 Button 88 256 73 17 $(hex Strikeout)
-127 Button 184 224 177 57 $(hex Style)
-128 Button 192 240 73 17 $(hex HaCKeR)
 129 Button 192 256 73 17 C96CEE74EA
-130 Button 272 240 81 17 $(hex 'S p a c e d')
-131 Button 272 256 81 17 $(hex sdrawkcaB)
 132 BrindlewickDrawBox 256 176 97 33 -
 133 BrindlewickDrawBox 209 91 160 75 -
 EOF2
@@ -125,12 +102,13 @@ check "settings written at close" "4875 3405 900 hey 65280 0 255 16711680" \
       setting $k
     done | paste -sd ' ')"
 
-# --- A restart, now with no room and no IM open: it comes back rolled up in the same
-# place, says nothing, and Up recalls a line an earlier install left in the store. (The
-# room starts first: without a window manager, a window mapped later covers even a
-# topmost one on the X screen, though not in the window system's own order.)
+# --- A restart beside a client with an IM window and a Welcome window but no chat room:
+# it comes back rolled up in the same place, sends its opening and closing lines nowhere,
+# not into the IM window either, and Up recalls a line an earlier install left in the
+# store. (The room starts first: without a window manager, a window mapped later covers
+# even a topmost one on the X screen, though not in the window system's own order.)
 stop_app
-start_logged "$room" --log "$wlog" --no-chat --no-im
+start_logged "$room" --log "$wlog" --no-chat
 mark=$(lines)
 wine reg add "$settings" /v LastSend /d 'from before' /f >/dev/null 2>&1
 bw_start || { echo "the main window did not show"; exit 1; }
@@ -143,18 +121,25 @@ xdotool key Up
 bw_click $cmdRoll
 
 # --- The two other message boxes, dismissed with their OK button; nothing is sent and
-# the box keeps its text.
-boxes=$(for b in $cmdSendChat $cmdSendIM; do
-  bw_click $b
-  bw_probe msgbox 3000
-  bw_probe press-ok
-done | paste -sd '|')
+# the box keeps its text. For "To IM" the room starts again without its IM window, and
+# Brindlewick is raised above it on the X screen for the click.
+refusal() { bw_click "$1"; bw_probe msgbox 3000; bw_probe press-ok; }
+boxes=$(refusal $cmdSendChat)
+opening=$(since "$mark")
+stop_app
+start_logged "$room" --log "$wlog" --no-chat --no-im
+xdotool windowraise "$(xwin '^Brindlewick for AOL')"
+boxes+="|$(refusal $cmdSendIM)"
 check "no chat room, no IM window: messages" \
   "You aren't in chat.|You don't have any IM windows open." "$boxes"
 check "Up recalled the stored line, kept after the refusals" "$(hex 'from before')" \
   "$(bw_probe text $txtSend)"
+stop_app
+start_logged "$room" --log "$wlog" --no-chat
+mark=$(lines)
 bw_probe close
 bw_wait_closed
-check "with no room, opening and closing send nothing" "" "$(since "$mark")"
+check "with an IM window but no chat room, opening and closing send nothing" "|" \
+  "$opening|$(since "$mark")"
 check "settings written again at close" "4710 from before" "$(setting Height) $(setting LastSend)"
 finish "main window"

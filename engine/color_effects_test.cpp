@@ -38,6 +38,12 @@ TEST(FadeText, StepsTruncateTowardZeroAdvanceByPositionAndClamp) {
   EXPECT_EQ(FadeText(u"", kRed, kBlue) + FadeText(u"   ", kRed, kBlue), u"");
 }
 
+// 255 over a divisor of 2 is 127.5 a step: 127 up and -127 down, in every channel.
+TEST(FadeText, EveryChannelStepsTruncatedTowardZeroUpAndDown) {
+  EXPECT_EQ(FadeText(u"abc", 0xFF00FF, 0x00FF00), Markup({u"FF00FFa", u"807F80b", u"01FE01c"}));
+  EXPECT_EQ(FadeText(u"abc", 0x00FF00, 0xFF00FF), Markup({u"00FF00a", u"7F807Fb", u"FE01FEc"}));
+}
+
 TEST(AlternateColorText, StartsWithTheSecondAndSkipsSpaces) {
   EXPECT_EQ(AlternateColorText(u" a\u00a0 <", kRed, kBlue),
             Markup({u" ", u"0000FFa", u"FF0000\u00a0", u" ", u"0000FF<"}));
@@ -49,6 +55,26 @@ TEST(RandomColorText, ThreeDrawsPerCharacterRedFirst) {
   EXPECT_EQ(RandomColorText(u"a b"), Markup({u"0080FFa", u" ", u"400000b"}));
   EXPECT_EQ(random.count, 6u);
   EXPECT_EQ(RandomColorText(u"") + RandomColorText(u"   "), u"");
+}
+
+TEST(RandomColorText, EachChannelIsTheWholePartOfTheDrawTimes256) {
+  for (int c = 0; c < 256; ++c) {  // the lowest, the highest and a middle draw that give c
+    testing::ScriptedRandom random({c / 256.0, (c + 1) / 256.0 - 1e-9, (c + 0.5) / 256.0});
+    ASSERT_EQ(RandomColorText(u"x"),
+              u"<FONT COLOR=" + ColorToHex(MakeColorRef(c, c, c)) + u">x</FONT>")
+        << "channel " << c;
+  }
+}
+
+TEST(RandomColorText, ReseedsFromTheClockAtEveryCall) {
+  SetClockForTesting([] { return std::uint64_t{0x1234567890}; });
+  const Text first = RandomColorText(u"ab");
+  for (int i = 0; i < 7; ++i) (void)NextRandom();
+  EXPECT_EQ(RandomColorText(u"ab"), first) << "the same clock gives the same colors";
+  SetClockForTesting([] { return std::uint64_t{0x1234567891}; });
+  EXPECT_NE(RandomColorText(u"ab"), first) << "another clock gives others";
+  SetClockForTesting(nullptr);
+  ResetRandomForTesting();
 }
 
 }  // namespace

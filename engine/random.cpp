@@ -13,6 +13,7 @@ constexpr double kScale = 1.0 / 16777216.0;  // 2^-24, exact
 
 std::uint32_t g_state = kStart;
 RandomSource g_scripted;
+ClockSource g_clock;
 }  // namespace
 
 double NextRandom() {
@@ -24,13 +25,19 @@ double NextRandom() {
 
 void ReseedRandomFromClock() {
   const auto ticks =
-      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+      g_clock
+          ? g_clock()
+          : static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   // Fold every bit of the tick count in, so calls a moment apart start apart.
   g_state = static_cast<std::uint32_t>(ticks ^ (ticks >> 24) ^ (ticks >> 48)) & kMask;
 }
 
 void SetRandomSourceForTesting(RandomSource source) {
   g_scripted = std::move(source);
+}
+
+void SetClockForTesting(ClockSource clock) {
+  g_clock = std::move(clock);
 }
 
 void ResetRandomForTesting() {

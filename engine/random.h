@@ -5,6 +5,7 @@
 // x = 0x50000; each draw advances x and returns x / 2^24. The first three draws of a run
 // are 0.7055475..., 0.5334240..., 0.5795186...
 
+#include <cstdint>
 #include <functional>
 
 namespace bw {
@@ -19,8 +20,11 @@ void ReseedRandomFromClock();
 // Test seam. While a source is set, NextRandom returns its draws instead of the shared
 // generator's (reseeding still moves the generator underneath); an empty function
 // restores the generator. ResetRandomForTesting puts the state back to its fixed start.
+// While a clock is set, ReseedRandomFromClock reads its ticks instead of the steady clock's.
 using RandomSource = std::function<double()>;
+using ClockSource = std::function<std::uint64_t()>;
 void SetRandomSourceForTesting(RandomSource source);
+void SetClockForTesting(ClockSource clock);
 void ResetRandomForTesting();
 
 }  // namespace bw

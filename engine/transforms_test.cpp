@@ -15,6 +15,12 @@ TEST(Transforms, HackerSpacedAndReverseExamples) {
   EXPECT_EQ(HackerText(u"") + SpacedText(u"") + SpacedText(u"   ") + ReverseText(u""), u"");
 }
 
+TEST(HackerText, LowersExactlyTheFivePlainVowels) {
+  EXPECT_EQ(HackerText(u"abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+            u"aBCDeFGHiJKLMNoPQRSTuVWXYZ aBCDeFGHiJKLMNoPQRSTuVWXYZ");
+  EXPECT_EQ(HackerText(u"àéîõü ÀÉÎÕÜ"), u"ÀÉÎÕÜ ÀÉÎÕÜ");
+}
+
 // Every character with look-alikes, then its look-alikes in the same order for k = 1, 2, 3.
 constexpr TextView kFrom = u"AaBCcDdEefHIiKkLMmNnOoPprSsTtUuVWwxYy!?,123_-|";
 constexpr TextView kTo[] = {u"ÅåßÇ©ÐðËêƒ|-|Ïí|‹|«£|V|^^ÑñØø¶Þ®Šš¯|¯†Üú\\/VVvv×Ýý¡¿¸¹²³¯÷¦",
