@@ -4,7 +4,8 @@
 // window system's ANSI code page, as with the "A" functions; the implementation also owns
 // the conversion between that code page and Text.
 //
-// Implementations: WindowApiWin32 (user32, Windows only) and ScriptedWindowTree (the
+// Implementations: WindowApiWin32 (user32, Windows only), BoundedWindowApi (any of the
+// others with a bound on the waiting for other programs) and ScriptedWindowTree (the
 // in-memory test double).
 
 #include <cstdint>
@@ -47,6 +48,25 @@ class WindowApi {
   // The window system's ANSI code page.
   virtual std::string ToAnsi(TextView text) = 0;
   virtual Text FromAnsi(std::string_view bytes) = 0;
+
+  // The message calls from BeginExchange to its EndExchange are one exchange with other
+  // programs, such as a whole send: an implementation that bounds its waiting bounds the
+  // exchange as a whole (BoundedWindowApi). Exchanges nest; the outermost one counts.
+  // Implementations that never wait need do nothing.
+  virtual void BeginExchange() {}
+  virtual void EndExchange() {}
+};
+
+// One exchange for the life of a scope.
+class Exchange {
+ public:
+  explicit Exchange(WindowApi& api) : api_(api) { api_.BeginExchange(); }
+  Exchange(const Exchange&) = delete;
+  Exchange& operator=(const Exchange&) = delete;
+  ~Exchange() { api_.EndExchange(); }
+
+ private:
+  WindowApi& api_;
 };
 
 }  // namespace bw

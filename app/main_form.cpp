@@ -31,15 +31,21 @@ void MainForm::Load(int screenWidth, int screenHeight) {
   tickerScreen_ = TickerScreen(tickerHeight_.value_or(0));
   p_.view.StartTicker();
 
-  SendChat(p_.aol, LoadedTitleLine());
-  SendChat(p_.aol, LoadedLine());
+  {
+    const Exchange announcement(p_.aol);
+    SendChat(p_.aol, LoadedTitleLine());
+    SendChat(p_.aol, LoadedLine());
+  }
   EndWork();
 }
 
 void MainForm::SendClick(SendTarget target) {
   if (phase_ != Phase::Idle) return;
   phase_ = Phase::Sending;
-  Send(target);
+  {
+    const Exchange send(p_.aol);  // a client that stops answering costs one bounded wait
+    Send(target);
+  }
   EndWork();
 }
 
@@ -168,8 +174,11 @@ void MainForm::Unload() {
   WriteSettings(p_.settings, keep, !p_.view.IsMinimized());
   ticker_ = TickerState{};
 
-  SendChat(p_.aol, UnloadedTitleLine());
-  SendChat(p_.aol, UnloadedLine());
+  {
+    const Exchange announcement(p_.aol);
+    SendChat(p_.aol, UnloadedTitleLine());
+    SendChat(p_.aol, UnloadedLine());
+  }
   phase_ = Phase::Closed;
   p_.view.Destroy();
 }

@@ -6,6 +6,8 @@
 #include <optional>
 
 #include "aol/aol_context.h"
+#include "aol/bounded_window_api.h"
+#include "aol/call_thread_win32.h"
 #include "aol/window_api_win32.h"
 #include "app/color_pickers_win32.h"
 #include "app/main_form.h"
@@ -31,6 +33,15 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
 enum : UINT_PTR { kTmrShoutz = 1 };  // the window's one timer
+
+// The client's windows, every wait for them bounded. A call given up on may return at
+// any later time, even while the program ends, so what it uses is never destroyed.
+WindowApi& ClientWindows() {
+  static auto* const user32 = new WindowApiWin32;
+  static auto* const thread = new CallThread;
+  static auto* const bounded = new BoundedWindowApi(*user32, *thread);
+  return *bounded;
+}
 
 // The window's state and its two faces towards MainForm: the view of its controls and the
 // message boxes. One per process; it outlives the window, since a handler may still be
@@ -118,7 +129,7 @@ struct MainWindow final : MainView, MessageSink {
   std::array<BrushHandle, 4> swatchBrushes;
   std::array<FontHandle, kFaceCount> fonts;
 
-  WindowApiWin32 api;
+  WindowApi& api = ClientWindows();
   AolMessageContext vars{api};
   ResourceSounds sounds;
   RegistrySettings settings;

@@ -7,7 +7,10 @@ namespace bw {
 
 bool StartSplash(SplashShell& shell) {
   if (shell.AnotherCopyRunning()) return false;
-  shell.ShowSplashNow();
+  if (!shell.ShowSplashNow()) {
+    CloseSplash(shell);
+    return true;
+  }
   shell.PutSplashOnTop();
   shell.PlayWave("SWORD", WaveMode::ToEnd);
   shell.PlayWave("LOOP", WaveMode::Repeating);

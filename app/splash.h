@@ -14,7 +14,9 @@ class SplashShell {
  public:
   virtual ~SplashShell() = default;
   virtual bool AnotherCopyRunning() = 0;
-  virtual void ShowSplashNow() = 0;  // shown and painted before returning
+  // Shown and painted before returning; false when the window, its status box or its
+  // timer could not be made (a missing picture only leaves it black).
+  virtual bool ShowSplashNow() = 0;
   virtual void PutSplashOnTop() = 0;
   virtual void PlayWave(const char* name, WaveMode mode) = 0;
   virtual void ShowMainWindowNow() = 0;  // loads it on first show, then paints it
@@ -24,7 +26,8 @@ class SplashShell {
 
 // Ends at once, before anything is shown or heard, when another copy runs (false).
 // Otherwise shows the splash on top, plays "SWORD" to its end, then starts "LOOP"
-// repeating, and returns true.
+// repeating, and returns true. A splash that cannot be shown must not keep the program
+// from its main window: it is closed at once, which shows the main window.
 bool StartSplash(SplashShell& shell);
 
 // Every close of the splash: the music stops, the main window appears and stays on top,

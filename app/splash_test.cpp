@@ -10,10 +10,14 @@ namespace {
 
 struct RecordingShell : SplashShell {
   bool otherCopy = false;
+  bool splashFails = false;
   std::string calls;  // each call followed by "; ", a sound as "name:mode" (0 to end, 1
                       // in the background, 2 repeating)
   bool AnotherCopyRunning() override { return otherCopy; }
-  void ShowSplashNow() override { calls += "show splash; "; }
+  bool ShowSplashNow() override {
+    calls += "show splash; ";
+    return !splashFails;
+  }
   void PutSplashOnTop() override { calls += "splash on top; "; }
   void PlayWave(const char* n, WaveMode m) override {
     calls += n + (":" + std::to_string(static_cast<int>(m)) + "; ");
@@ -33,6 +37,13 @@ TEST(StartSplash, SecondCopyEndsAtOnceAndClosingHandsOverToTheMainWindowBeforeIt
   EXPECT_EQ(first.calls,
             "show splash; splash on top; SWORD:0; LOOP:2; :1; show main; main on top; "
             "splash gone; ");
+}
+
+TEST(StartSplash, ASplashThatCannotBeShownGoesStraightToTheMainWindow) {
+  RecordingShell shell;
+  shell.splashFails = true;
+  EXPECT_TRUE(StartSplash(shell));
+  EXPECT_EQ(shell.calls, "show splash; :1; show main; main on top; splash gone; ");
 }
 
 TEST(LoadingStep, BrightensEachSecondAndSaysDoneOnTheSixth) {

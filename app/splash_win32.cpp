@@ -33,12 +33,14 @@ constexpr UINT kLoadInterval = 1000;
 class SplashWindow final : public SplashShell {
  public:
   bool AnotherCopyRunning() override;
-  void ShowSplashNow() override;
+  bool ShowSplashNow() override;
   void PutSplashOnTop() override { SetTopmost(window, true); }
   void PlayWave(const char* name, WaveMode mode) override { sounds->PlayWave(name, mode); }
   void ShowMainWindowNow() override { mainWindow = showMainWindow(); }
   void PutMainWindowOnTop() override { SetTopmost(mainWindow, true); }
-  void DestroySplashNow() override { DestroyWindow(window); }
+  void DestroySplashNow() override {
+    if (window) DestroyWindow(window);
+  }
 
   HINSTANCE instance = nullptr;
   SoundPlayer* sounds = nullptr;
@@ -156,7 +158,8 @@ LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
           reinterpret_cast<HMENU>(kStatusBoxId), g_splash.instance, nullptr);
       g_splash.font = CreateStatusFont(window);
       LoadSplashPicture(g_splash.instance, g_splash.picture);
-      SetTimer(window, kLoadTimer, kLoadInterval, nullptr);
+      // Without its status box or its timer the splash could never be clicked away.
+      if (!g_splash.status || !SetTimer(window, kLoadTimer, kLoadInterval, nullptr)) return -1;
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -188,7 +191,7 @@ LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void SplashWindow::ShowSplashNow() {
+bool SplashWindow::ShowSplashNow() {
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = SplashProc;
   windowClass.hInstance = instance;
@@ -204,12 +207,16 @@ void SplashWindow::ShowSplashNow() {
   RECT outer = {0, 0, kClientSize.cx, kClientSize.cy};
   AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-  CreateWindowExA(0, kSplashClass, "Brindlewick for AOL 4.0", kStyle,
-                  (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr, nullptr,
-                  instance, nullptr);
+  if (!CreateWindowExA(0, kSplashClass, "Brindlewick for AOL 4.0", kStyle,
+                       (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                       (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr,
+                       nullptr, instance, nullptr)) {
+    window = nullptr;  // WM_CREATE may have named it before it failed
+    return false;
+  }
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
+  return true;
 }
 
 }  // namespace

@@ -12,9 +12,10 @@ namespace bw {
 
 // Opens the splash, unless another copy of the program is running: then returns false at
 // once, with nothing shown or heard, and the caller should end. When the splash closes
-// (by a click after loading or any other close), the music stops, showMainWindow runs
-// (it shows and loads the main window and returns it) and that window is put above all
-// others for good. The caller's message loop drives the splash.
+// (by a click after loading or any other close), or at once when it cannot be shown, the
+// music stops, showMainWindow runs (it makes, loads and shows the main window and returns
+// it) and that window is put above all others for good. The caller's message loop drives
+// the splash.
 bool ShowSplash(HINSTANCE instance, SoundPlayer& sounds, std::function<HWND()> showMainWindow);
 
 }  // namespace bw

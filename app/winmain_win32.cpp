@@ -50,20 +50,21 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  // The splash comes first; closing it shows the main window and puts it on top. A second
-  // copy of the program ends here, before anything is shown or heard.
+  // The splash comes first; closing it (or failing to show it) creates, loads and shows
+  // the main window and puts it on top. A second copy of the program ends here, before
+  // anything is shown or heard. Start-up lets events run from the first showing on.
   bw::ResourceSounds sounds(instance);
-  HWND main = nullptr;
-  const bool first = bw::ShowSplash(instance, sounds, [&main] {
+  bw::SetYieldHook(&PumpPendingMessages);
+  const bool first = bw::ShowSplash(instance, sounds, [instance] {
+    const HWND main = bw::CreateMainWindow(instance);
+    if (!main) {
+      PostQuitMessage(1);  // without its window the program has nothing to offer
+      return main;
+    }
     bw::ShowMainWindow(main);
     return main;
   });
-  if (!first) return 0;
-
-  main = bw::CreateMainWindow(instance);
-  if (!main) return 1;
-  bw::SetYieldHook(&PumpPendingMessages);
-  const int exitCode = RunMessageLoop();
+  const int exitCode = first ? RunMessageLoop() : 0;
   bw::SetYieldHook(nullptr);
   return exitCode;
 }

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Brindlewick beside a client that is slow to take text: the practice room holds every
-# text written into its input boxes for a while before taking it.
+# Brindlewick beside a client that is slow, or stops answering: the practice room holds
+# every text written into its input boxes for a while before taking it (--write-delay),
+# or is stopped outright (SIGSTOP). Brindlewick must give up on it within its bound, go on
+# handling its own input while the client stays stuck, close normally, and never press a
+# send control after a write that was not taken.
 . "$(dirname "$0")/lib.sh"
 room=$BW_BUILD/practice/PracticeRoom.exe
 need "$BW_BUILD/app/Brindlewick.exe" "$room" "$BW_BUILD/e2e/main_probe.exe"
@@ -10,9 +13,9 @@ line='typed during start-up'
 holds() { [ "$(bw_probe text $txtSend)" = "$(hex "$1")" ]; }
 
 # --- Typing straight after the click that closes the splash, while start-up sends its
-# two lines to a client that takes 2 s for each: every key waits for the text box, none
-# reaches the client or its lines.
-start_logged "$room" --log "$wlog" --write-delay 2000
+# two lines to a client that takes a second for each: every key waits for the text box,
+# none reaches the client or its lines.
+start_logged "$room" --log "$wlog" --write-delay 1000
 wine "$BW_BUILD/app/Brindlewick.exe" &
 bw_pid=$!
 wait_for bw_splash_done || { echo "FAIL the splash did not finish loading"; exit 1; }
@@ -27,4 +30,56 @@ check "the two opening lines arrive whole" \
   "$(tail -n +2 "$log" | cut -c1-51 | paste -sd '|')"
 bw_probe close
 bw_wait_closed
+
+# Sends "To Chat" with the line typed, then types "x" at once, and says after how many
+# seconds the text box held just the "x": the send gave up, emptied the box, and the key,
+# queued meanwhile, was handled. The client stays stuck throughout.
+send_to_stuck_client() {
+  local start
+  type_in "$1"
+  start=$(date +%s.%N)
+  bw_click $cmdSendChat
+  xdotool type x
+  if wait_long holds x; then
+    printf '  input handled again %.1f s after the click on "To Chat"\n' \
+      "$(echo "$(date +%s.%N) - $start" | bc)" >&2
+    echo handled
+  else
+    echo "not handled: the text box holds $(bw_probe text $txtSend)"
+  fi
+}
+# Polls for some 40 seconds: far longer than any bound, so only a wait for good fails.
+wait_long() { bw_poll 200 0.2 "$@"; }
+type_in() { bw_click $txtSend; xdotool type --delay 30 "$1"; }
+closes_with_alt_f4() {
+  xdotool key alt+F4
+  wait_long bw_gone && bw_wait_closed && echo closed
+}
+cmdSendChat=101
+
+# --- A client that stops answering before the send (the whole program stopped).
+start_logged "$room" --log "$wlog"
+bw_start || { echo "FAIL the main window did not show"; exit 1; }
+mark=$(lines)
+kill -STOP "$app_pid"
+check "a send to a stopped client: Brindlewick takes input again while the client is stuck" \
+  handled "$(send_to_stuck_client 'to a stopped client' | tail -n 1)"
+check "... and closes with Alt+F4 while the client is still stopped" closed "$(closes_with_alt_f4)"
+kill -CONT "$app_pid"
+sleep 2  # the late writes land now; a press would follow them at once
+check "... and nothing was pressed, then or once the client went on" "" "$(since "$mark")"
+stop_app
+
+# --- A client that stops while it takes the text: the room takes start-up's two lines at
+# once and then holds every write for 15 s.
+start_logged "$room" --log "$wlog" --write-delay 15000 --delay-after 2
+bw_start || { echo "FAIL the main window did not show"; exit 1; }
+: >"$log"
+sent_at=$(date +%s)
+check "a send to a client stuck in the text write: input is taken again meanwhile" \
+  handled "$(send_to_stuck_client 'to a stuck client' | tail -n 1)"
+check "... Brindlewick closes while the client is still stuck" closed "$(closes_with_alt_f4)"
+# Past the room's hold of the write, plus a moment in which a press would follow it.
+sleep $((sent_at + 18 - $(date +%s) > 0 ? sent_at + 18 - $(date +%s) : 0))
+check "... and the client, once it took the text, was never pressed" "" "$(cat "$log")"
 finish "busy client"

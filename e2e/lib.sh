@@ -11,7 +11,11 @@ settings='HKCU\Software\VB and VBA Program Settings\ZornaVelde\Brindlewick for A
 failed=0 cases=0 app_pid= bw_pid=
 . "$(dirname "${BASH_SOURCE[0]}")/main_drive.sh"
 
-stop_app() { [ -z "$app_pid" ] || { kill "$app_pid" && wait "$app_pid"; } 2>/dev/null; app_pid=; }
+# A stopped program (kill -STOP, as a client that stopped answering) must go on to end.
+stop_app() {
+  [ -z "$app_pid" ] || { kill -CONT "$app_pid" && kill "$app_pid" && wait "$app_pid"; } 2>/dev/null
+  app_pid=
+}
 trap 'stop_app; [ -n "$bw_pid" ] && kill "$bw_pid" 2>/dev/null; wait; rm -rf "$work"' EXIT
 
 need() { for t; do [ -x "$t" ] || { echo "missing $t (build it first)"; exit 1; }; done; }
@@ -34,9 +38,10 @@ setting() {  # NAME: a value Brindlewick keeps
   wine reg query "$settings" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_SZ *//p"
 }
 
-# Starts a Wine program that logs to $log (named in its arguments as $wlog) and waits for
-# its "ready" line.
+# Starts a Wine program that logs to $log (named in its arguments as $wlog), in place of
+# the one started before, and waits for its "ready" line.
 start_logged() {
+  stop_app
   : >"$log"
   wine "$@" &
   app_pid=$!

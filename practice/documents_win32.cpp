@@ -64,6 +64,7 @@ HINSTANCE g_instance = nullptr;
 WNDPROC g_buttonProc = nullptr;
 WNDPROC g_editProc = nullptr;
 DWORD g_writeDelay = 0;
+unsigned g_undelayedWrites = 0;  // left before the delay starts
 BrushHandle g_background;
 FontHandle g_uiFont;
 FontHandle g_headingFont;
@@ -114,7 +115,13 @@ LRESULT CALLBACK SendButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 // Enter in the input box sends, as in any chat program.
 LRESULT CALLBACK InputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SETTEXT && g_writeDelay && InSendMessage()) Sleep(g_writeDelay);
+  if (message == WM_SETTEXT && g_writeDelay && InSendMessage()) {
+    if (g_undelayedWrites > 0) {
+      --g_undelayedWrites;
+    } else {
+      Sleep(g_writeDelay);
+    }
+  }
   if (message == WM_CHAR && wParam == L'\r') {
     if (Document* doc = DocumentOf(GetParent(hwnd))) Receive(*doc);
     return 0;
@@ -314,8 +321,9 @@ HWND OpenDocument(HWND mdiClient, const Rect& place, const Text& title, const Do
 
 }  // namespace
 
-void SetWriteDelay(DWORD milliseconds) {
+void SetWriteDelay(DWORD milliseconds, unsigned afterWrites) {
   g_writeDelay = milliseconds;
+  g_undelayedWrites = afterWrites;
 }
 
 bool RegisterDocumentClasses(HINSTANCE instance) {

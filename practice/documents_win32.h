@@ -25,9 +25,9 @@ using ReceiveHandler = void (*)(Channel channel, std::string_view bytes);
 
 bool RegisterDocumentClasses(HINSTANCE instance);
 
-// Every input box then holds another program's text write (WM_SETTEXT) for this long
-// before taking it, as a busy client does.
-void SetWriteDelay(DWORD milliseconds);
+// After the first `afterWrites` text writes (WM_SETTEXT) from another program, every
+// input box holds each such write this long before taking it, as a busy client does.
+void SetWriteDelay(DWORD milliseconds, unsigned afterWrites);
 
 HWND OpenChatRoom(HWND mdiClient, const Rect& place, const Text& room, const Text& screenName,
                   const std::vector<Text>& people, ReceiveHandler onReceive);

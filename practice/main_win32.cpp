@@ -117,7 +117,7 @@ int Run(int show) {
     }
   }
   if (!RegisterFrameClass() || !RegisterDocumentClasses(g_instance)) return 1;
-  SetWriteDelay(options->writeDelayMs);
+  SetWriteDelay(options->writeDelayMs, options->delayAfterWrites);
 
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);

@@ -4,12 +4,24 @@ namespace bw {
 
 namespace {
 
-Text* ValueTarget(PracticeOptions& options, TextView name) {
+Text* TextTarget(PracticeOptions& options, TextView name) {
   if (name == u"--sn") return &options.screenName;
   if (name == u"--room") return &options.room;
   if (name == u"--partner") return &options.partner;
   if (name == u"--log") return &options.logPath;
   return nullptr;
+}
+
+// A whole-number option: where it goes and its largest value.
+struct NumberTarget {
+  unsigned* value;
+  unsigned max;
+};
+
+std::optional<NumberTarget> NumberTargetOf(PracticeOptions& options, TextView name) {
+  if (name == u"--write-delay") return NumberTarget{&options.writeDelayMs, 86'400'000};  // a day
+  if (name == u"--delay-after") return NumberTarget{&options.delayAfterWrites, 1'000'000};
+  return std::nullopt;
 }
 
 bool* SwitchTarget(PracticeOptions& options, TextView name) {
@@ -19,50 +31,52 @@ bool* SwitchTarget(PracticeOptions& options, TextView name) {
   return nullptr;
 }
 
-// A whole number of milliseconds, at most a day.
-std::optional<unsigned> Milliseconds(TextView value) {
-  if (value.empty() || value.size() > 8) return std::nullopt;
-  unsigned ms = 0;
+// Decimal digits only, at most `max`.
+std::optional<unsigned> WholeNumber(TextView value, unsigned max) {
+  if (value.empty()) return std::nullopt;
+  unsigned long long number = 0;
   for (const char16_t c : value) {
     if (c < u'0' || c > u'9') return std::nullopt;
-    ms = ms * 10 + static_cast<unsigned>(c - u'0');
+    number = number * 10 + static_cast<unsigned>(c - u'0');
+    if (number > max) return std::nullopt;
   }
-  if (ms > 86400000) return std::nullopt;
-  return ms;
+  return static_cast<unsigned>(number);
 }
 
 }  // namespace
 
 std::optional<PracticeOptions> ParsePracticeOptions(const std::vector<Text>& args, Text* error) {
   PracticeOptions options;
+  const auto fail = [error](Text reason) {
+    if (error) *error = std::move(reason);
+    return std::nullopt;
+  };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const TextView arg = args[i];
     const std::size_t equals = arg.find(u'=');
     const TextView name = arg.substr(0, equals);
-    Text delay;
-    Text* value = name == u"--write-delay" ? &delay : ValueTarget(options, name);
-    if (value) {
+    Text* text = TextTarget(options, name);
+    const std::optional<NumberTarget> number = NumberTargetOf(options, name);
+    if (text || number) {
+      Text value;
       if (equals != TextView::npos) {
-        *value = Text(arg.substr(equals + 1));
+        value = Text(arg.substr(equals + 1));
       } else if (i + 1 < args.size()) {
-        *value = args[++i];
+        value = args[++i];
       } else {
-        if (error) *error = Text(name) + u" needs a value.";
-        return std::nullopt;
+        return fail(Text(name) + u" needs a value.");
       }
-      if (value == &delay) {
-        const auto ms = Milliseconds(delay);
-        if (!ms) {
-          if (error) *error = u"--write-delay needs a whole number of milliseconds.";
-          return std::nullopt;
-        }
-        options.writeDelayMs = *ms;
+      if (text) {
+        *text = std::move(value);
+      } else if (const auto parsed = WholeNumber(value, number->max)) {
+        *number->value = *parsed;
+      } else {
+        return fail(Text(name) + u" needs a whole number.");
       }
     } else if (bool* flag = SwitchTarget(options, arg)) {
       *flag = false;
     } else {
-      if (error) *error = u"Unknown argument: " + Text(arg);
-      return std::nullopt;
+      return fail(u"Unknown argument: " + Text(arg));
     }
   }
   return options;

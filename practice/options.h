@@ -19,14 +19,15 @@ struct PracticeOptions {
   Text logPath;  // empty: no log
   // How long the input boxes take to accept text written by another program, in
   // milliseconds: a client that is busy, or (with a long delay) one that has stopped
-  // answering.
+  // answering. The first delayAfterWrites writes are taken at once.
   unsigned writeDelayMs = 0;
+  unsigned delayAfterWrites = 0;
 };
 
 inline constexpr char16_t kPracticeUsage[] =
     u"PracticeRoom [--sn NAME] [--room NAME] [--partner NAME]\n"
     u"             [--no-chat] [--no-im] [--no-welcome] [--log FILE]\n"
-    u"             [--write-delay MILLISECONDS]\n\n"
+    u"             [--write-delay MILLISECONDS [--delay-after WRITES]]\n\n"
     u"A name or file may also follow its option after \"=\", as in --room=Lobby.";
 
 // Reads the arguments after the program's name. An unknown option, a value option

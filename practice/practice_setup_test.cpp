@@ -11,10 +11,11 @@ namespace {
 
 TEST(ParsePracticeOptions, ReadsEveryOptionInBothFormsAndRejectsTheRest) {
   Text error;
-  const auto all = ParsePracticeOptions(
-      {u"--sn", u"Ann Lee", u"--room=Back Porch", u"--partner", u"--no-im", u"--no-chat",
-       u"--no-im", u"--no-welcome", u"--log=Z:\\tmp\\a=b.log", u"--write-delay", u"2500"},
-      &error);
+  const auto all =
+      ParsePracticeOptions({u"--sn", u"Ann Lee", u"--room=Back Porch", u"--partner", u"--no-im",
+                            u"--no-chat", u"--no-im", u"--no-welcome", u"--log=Z:\\tmp\\a=b.log",
+                            u"--write-delay", u"2500", u"--delay-after=2"},
+                           &error);
   ASSERT_TRUE(all);
   EXPECT_EQ(all->screenName, u"Ann Lee");
   EXPECT_EQ(all->room, u"Back Porch");
@@ -22,11 +23,13 @@ TEST(ParsePracticeOptions, ReadsEveryOptionInBothFormsAndRejectsTheRest) {
   EXPECT_FALSE(all->chat || all->im || all->welcome);
   EXPECT_EQ(all->logPath, u"Z:\\tmp\\a=b.log") << "only the first = splits";
   EXPECT_EQ(all->writeDelayMs, 2500u);
+  EXPECT_EQ(all->delayAfterWrites, 2u);
   const auto plain = ParsePracticeOptions({}, &error);
   EXPECT_TRUE(plain && plain->chat && plain->im && plain->welcome && plain->logPath.empty() &&
               plain->writeDelayMs == 0);
-  for (const char16_t* bad : {u"--room", u"--bogus", u"stray", u"--no-chat=1", u"--write-delay=-1",
-                              u"--write-delay=1s", u"--write-delay=86400001"}) {
+  for (const char16_t* bad :
+       {u"--room", u"--bogus", u"stray", u"--no-chat=1", u"--write-delay=-1", u"--write-delay=1s",
+        u"--write-delay=86400001", u"--delay-after", u"--delay-after=99999999999"}) {
     error.clear();
     EXPECT_FALSE(ParsePracticeOptions({u"--sn", u"A", bad}, &error))
         << testing::PrintToString(Text(bad));

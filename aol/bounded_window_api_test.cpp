@@ -1,0 +1,116 @@
+#include "aol/bounded_window_api.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "aol/aol_context.h"
+#include "aol/scripted_aol_client.h"
+#include "aol/scripted_call_runner.h"
+#include "aol/senders.h"
+#include "engine/message_vars.h"
+
+namespace bw {
+namespace {
+
+using Kind = ScriptedWindowTree::MessageKind;
+
+// A client signed on as "Zorna" in the room "Lobby", with an IM open, reached through the
+// bound.
+struct Client {
+  Client() {
+    const WindowHandle mdi = AddAolFrame(tree).mdi;
+    welcome = AddWelcome(tree, mdi, u"Zorna");
+    im = AddImWindow(tree, mdi, u"Instant Message To: Ben");
+    room = AddChatRoom(tree, mdi, u"Lobby");
+  }
+  ScriptedWindowTree tree;
+  ScriptedCallRunner runner;
+  BoundedWindowApi api{tree, runner};
+  WindowHandle welcome = 0;
+  ScriptedImWindow im;
+  ScriptedChatRoom room;
+};
+
+TEST(BoundedWindowApi, AnAnsweringClientGetsTheSameMessagesInTheSameOrder) {
+  ScriptedWindowTree direct;
+  const WindowHandle mdi = AddAolFrame(direct).mdi;
+  AddWelcome(direct, mdi, u"Zorna");
+  AddImWindow(direct, mdi, u"Instant Message To: Ben");
+  AddChatRoom(direct, mdi, u"Lobby");
+  Client bounded;
+  for (WindowApi* api : {static_cast<WindowApi*>(&direct), static_cast<WindowApi*>(&bounded.api)}) {
+    const Exchange send(*api);
+    AolMessageContext vars(*api);
+    SendChat(*api, ReplaceVars(u"%me% in %room% to %you%", vars));
+    SendIM(*api, u"hi");
+  }
+  EXPECT_EQ(bounded.tree.Messages(), direct.Messages());
+  EXPECT_EQ(bounded.tree.TextOf(bounded.room.conversation), u"Zorna in Lobby to Ben");
+}
+
+TEST(BoundedWindowApi, AClientThatStopsOverTheTextIsNeverPressedAndWaitedForOnce) {
+  Client client;
+  client.runner.SetAnswerMs(client.room.input, ScriptedCallRunner::kNever);
+  const std::string line(25'000, 'x');
+  {
+    const Exchange send(client.api);
+    SendChat(client.api, Text(line.begin(), line.end()));
+    SendChat(client.api, u"a second line in the same send");
+  }
+  EXPECT_TRUE(client.api.GaveUp());
+  EXPECT_EQ(client.runner.Waits(), std::vector<long>{kExchangeWaitMs + 2'500})
+      << "one wait, with the allowance for 25,000 characters, and no call after it";
+  client.runner.WakeUp();  // the program comes back: the write lands, nothing presses it
+  EXPECT_EQ(client.tree.Actions(),
+            (std::vector<ScriptedWindowTree::Message>{{Kind::kSetText, client.room.input, line}}));
+  EXPECT_EQ(client.tree.TextOf(client.room.conversation), u"");
+}
+
+TEST(BoundedWindowApi, AHungClientCostsOneWaitPerExchangeWhateverItReads) {
+  Client client;
+  client.runner.SetAnswerMsForAll(ScriptedCallRunner::kNever);
+  {
+    const Exchange send(client.api);
+    AolMessageContext vars(client.api);
+    EXPECT_EQ(ReplaceVars(u"[%me%|%you%|%room%]", vars), u"[||]") << "every window reads as gone";
+    SendIM(client.api, u"hi");
+    SendChat(client.api, u"hi");
+  }
+  EXPECT_EQ(client.runner.Waits(), std::vector<long>{kExchangeWaitMs});
+  EXPECT_TRUE(client.tree.Messages().empty());
+
+  client.runner.SetAnswerMsForAll(std::nullopt);  // it answers again: the next send goes
+  SendChat(client.api, u"again");
+  EXPECT_FALSE(client.api.GaveUp());
+  EXPECT_EQ(client.tree.TextOf(client.room.conversation), u"again");
+}
+
+TEST(BoundedWindowApi, TheBoundIsForTheWholeExchangeAndLongTextsEarnTime) {
+  const struct {
+    long writeMs, pressMs;  // how long the input box and the send control take
+    std::size_t length;
+    std::vector<long> waits;  // what each call was given
+    bool delivered;
+  } cases[] = {
+      {1'000, 1'000, 10, {5'001, 4'001, 3'001}, true},
+      {3'000, 1'500, 10, {5'001, 2'001, 501}, false},      // the button-up finds nothing left
+      {14'000, 0, 100'000, {15'000, 1'000, 1'000}, true},  // 10 s more for a long text
+      {16'000, 0, 100'000, {15'000}, false},
+  };
+  for (const auto& c : cases) {
+    Client client;
+    client.runner.SetAnswerMs(client.room.input, c.writeMs);
+    client.runner.SetAnswerMs(client.room.send, c.pressMs);
+    {
+      const Exchange send(client.api);
+      SendChat(client.api, Text(c.length, u'y'));
+    }
+    EXPECT_EQ(client.runner.Waits(), c.waits) << c.writeMs << " ms for " << c.length;
+    EXPECT_EQ(client.tree.TextOf(client.room.conversation).size() == c.length, c.delivered)
+        << c.writeMs << " ms for " << c.length;
+  }
+}
+
+}  // namespace
+}  // namespace bw

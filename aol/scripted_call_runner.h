@@ -1,0 +1,40 @@
+#pragma once
+// The test double of CallRunner, beside ScriptedWindowTree: each window answers a message
+// call in the time it was scripted to take (at once by default), or never. A call the
+// runner cannot wait for is kept, as the platform's would be, and delivered late by
+// WakeUp, as when a program that had stopped answering comes back.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "aol/bounded_window_api.h"
+
+namespace bw {
+
+class ScriptedCallRunner final : public CallRunner {
+ public:
+  static constexpr long kNever = -1;
+
+  // How long a message call to `window` takes from now on; kNever for a program that has
+  // stopped answering.
+  void SetAnswerMs(WindowHandle window, long ms) { answerMs_[window] = ms; }
+  // Every window, whatever was scripted for it.
+  void SetAnswerMsForAll(std::optional<long> ms) { allMs_ = ms; }
+
+  std::optional<long> Run(WindowHandle target, std::function<void()> call, long waitMs) override;
+
+  // Delivers the calls kept so far, oldest first.
+  void WakeUp();
+  // The wait each call was given, in order.
+  [[nodiscard]] const std::vector<long>& Waits() const { return waits_; }
+
+ private:
+  std::map<WindowHandle, long> answerMs_;
+  std::optional<long> allMs_;
+  std::vector<std::function<void()>> late_;
+  std::vector<long> waits_;
+};
+
+}  // namespace bw
