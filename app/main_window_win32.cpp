@@ -377,6 +377,9 @@ bool BuildControls(MainWindow& m) {
   }
   SendMessageA(m.Control(kEffectOptions[0].id), BM_SETCHECK, BST_CHECKED, 0);
   KeepTabStopOnSelectedOption(m.window);
+  // The box has no limit of its own: the control's default would cut a long paste at
+  // 30,000 characters without a sign.
+  SendMessageA(m.Control(kTxtSend), EM_SETLIMITTEXT, 0, 0);
   m.sendBoxProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       m.Control(kTxtSend), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SendBoxProc)));
 
