@@ -43,7 +43,7 @@ HWND MainWindow() {
 std::string TextOf(HWND window) {
   LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
   if (length < 0) length = 0;
-  if (length > 65536) length = 65536;
+  if (length > (1 << 20)) length = 1 << 20;  // a 100,000-character paste fits
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(std::strlen(text.c_str()));
