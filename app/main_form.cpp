@@ -26,9 +26,11 @@ void MainForm::Load(int screenWidth, int screenHeight) {
 
   // The ticker's state is complete before its first tick, which may come as soon as the
   // announcements below let events run.
-  tickerHeight_ = p_.view.OpenTickerScreen();
-  ticker_ = NewTicker(tickerHeight_.value_or(0));
-  tickerScreen_ = TickerScreen(tickerHeight_.value_or(0));
+  if (const std::optional<PixelSize> screen = p_.view.OpenTickerScreen()) {
+    tickerScale_.emplace(*screen);
+  }
+  ticker_ = NewTicker(kTickerUnitsHigh);
+  tickerScreen_ = TickerScreen(kTickerUnitsHigh);
   p_.view.StartTicker();
 
   {
@@ -120,12 +122,16 @@ void MainForm::SwatchClick(Swatch swatch) {
 }
 
 void MainForm::TickerTick() {
-  if (!tickerHeight_ || ticker_.ShoutList.empty()) return;
+  if (!tickerScale_ || ticker_.ShoutList.empty()) return;
   const Text& entry = CurrentShout(ticker_);
+  const std::optional<int> pixels = p_.view.PrepareTickerEntry(entry, tickerScale_->PictureSize());
+  // The picture keeps its height, and with it its rest, even without its image.
   const int height =
-      p_.view.PrepareTickerEntry(entry).value_or(IsPictureEntry(entry) ? kNominalPictureHeight : 0);
-  const TickerFrame frame = StepTicker(ticker_, height, *tickerHeight_);
-  if (const auto redraw = tickerScreen_.Show(frame, height)) p_.view.DrawTicker(*redraw);
+      IsPictureEntry(entry) ? kPictureUnitsHigh : tickerScale_->HeightInUnits(pixels.value_or(0));
+  const TickerFrame frame = StepTicker(ticker_, height, kTickerUnitsHigh);
+  if (const auto redraw = tickerScreen_.Show(frame, height)) {
+    p_.view.DrawTicker(tickerScale_->ToPixels(*redraw));
+  }
 }
 
 void MainForm::RequestClose() {

@@ -49,12 +49,13 @@ class MainView {
   virtual void StartTicker() = 0;
   virtual void StopTicker() = 0;
   // picShoutz as the ticker's screen: prepared on the first call, which measures its
-  // interior's height in pixels; nullopt when it cannot be drawn on.
-  virtual std::optional<int> OpenTickerScreen() = 0;
-  // Makes the image of an entry (the picture, or the text drawn once) and gives its
-  // height in pixels; nullopt when no image could be made.
-  virtual std::optional<int> PrepareTickerEntry(TextView entry) = 0;
-  // Draws what a tick changed, with the image the last PrepareTickerEntry made.
+  // interior in pixels; nullopt when it cannot be drawn on.
+  virtual std::optional<PixelSize> OpenTickerScreen() = 0;
+  // Makes the image of an entry (the picture at `pictureSize`, or the text drawn once
+  // across the screen) and gives its height in pixels; nullopt when none could be made.
+  virtual std::optional<int> PrepareTickerEntry(TextView entry, PixelSize pictureSize) = 0;
+  // Draws what a tick changed, in the screen's pixels, with the image the last
+  // PrepareTickerEntry made.
   virtual void DrawTicker(const TickerRedraw& redraw) = 0;
   // The common color dialog with `current` preselected: the chosen color, or `current`
   // on Cancel or when the dialog cannot open.
@@ -136,7 +137,7 @@ class MainForm {
   bool closeWaiting_ = false;
   Text lastSend_;
   TickerState ticker_;
-  std::optional<int> tickerHeight_;  // the screen's, measured once
+  std::optional<TickerScale> tickerScale_;  // from the screen, measured once
   TickerScreen tickerScreen_;
 };
 

@@ -57,9 +57,10 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   void ShowRollLook(const RollLook& l) override { look = std::string(l.Caption) + " " + l.Tooltip; }
   void StartTicker() override { Note("ticker on"); }
   void StopTicker() override { Note("ticker off"); }
-  std::optional<int> OpenTickerScreen() override { return screen; }
-  std::optional<int> PrepareTickerEntry(TextView e) override {
-    return imagesMade ? std::optional(IsPictureEntry(e) ? 29 : 22) : std::nullopt;
+  std::optional<PixelSize> OpenTickerScreen() override { return screen; }
+  std::optional<int> PrepareTickerEntry(TextView e, PixelSize picture) override {
+    if (!imagesMade) return std::nullopt;
+    return IsPictureEntry(e) ? picture.height : screen->height * 22 / 71;
   }
   void DrawTicker(const TickerRedraw& r) override { drawn.push_back(r); }
   ColorRef ChooseColor(ColorRef current) override {
@@ -91,7 +92,7 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   bool minimized = false;
   std::string look;
   std::map<std::string, std::optional<Text>> stored;
-  std::optional<int> screen = 71;
+  std::optional<PixelSize> screen = PixelSize{156, 71};
   bool imagesMade = true;
   std::vector<TickerRedraw> drawn;
   std::optional<ColorRef> chosen;  // nullopt: the dialog is cancelled
@@ -308,7 +309,17 @@ TEST(TickerTick, DrawsOnlyWhatChangedAndStandsStillWithoutAList) {
   blind.Load();
   blind.form.TickerTick();
   EXPECT_TRUE(blind.drawn.empty());
-  EXPECT_EQ(blind.form.Ticker().ShoutY, 0);
+  EXPECT_EQ(blind.form.Ticker().ShoutY, 71);
+}
+
+TEST(TickerTick, KeepsItsTimingOnADenserScreenAndDrawsInItsPixels) {
+  Rig rig;
+  rig.screen = PixelSize{196, 90};  // picShoutz's interior at 120 dpi
+  rig.Load();
+  for (int tick = 0; tick < 73; ++tick) rig.form.TickerTick();
+  ASSERT_EQ(rig.drawn.size(), 24u) << "the picture rests for 50 ticks, as at 96 dpi";
+  EXPECT_EQ(rig.drawn[0], (TickerRedraw{0, 90, {1, true, 87}, 10}));    // units 69 and 8
+  EXPECT_EQ(rig.drawn[22], (TickerRedraw{31, 71, {1, true, 32}, 10}));  // its rest at 25
 }
 
 TEST(TickerTick, APictureWithoutItsImageStillRestsFiftyTicks) {

@@ -1,12 +1,14 @@
 #pragma once
 // frmBrindlewick's controls: identity, kind, place, caption and tooltip of each, in
-// keyboard (tab) order, which is also the order of creation. Places are pixels; a control
-// in a group is placed relative to the group's top-left corner.
+// keyboard (tab) order, which is also the order of creation. Places are pixels at 96 dpi
+// (ScreenUnits scales them to the screen); a control in a group is placed relative to the
+// group's top-left corner.
 
 #include <iterator>
 #include <optional>
 
 #include "app/main_form.h"
+#include "app/screen_units.h"
 #include "engine/style_options.h"
 
 namespace bw {
@@ -62,11 +64,6 @@ struct ControlLayout {
   const char* caption;  // Windows-1252
   const char* tooltip;
   Face face = kPlain;
-};
-
-struct PixelPlace {
-  int x, y, width, height;
-  friend bool operator==(const PixelPlace&, const PixelPlace&) = default;
 };
 
 // Every control of the window, in creation order.
@@ -138,9 +135,9 @@ inline constexpr EffectOption kEffectOptions[] = {
   return nullptr;
 }
 
-// The control's place in the client area.
-[[nodiscard]] constexpr PixelPlace PlaceOf(const ControlLayout& layout) {
-  PixelPlace place{layout.x, layout.y, layout.width, layout.height};
+// The control's place in the client area, in layout pixels (ScreenUnits scales it).
+[[nodiscard]] constexpr PixelRect PlaceOf(const ControlLayout& layout) {
+  PixelRect place{layout.x, layout.y, layout.width, layout.height};
   if (const ControlLayout* group = LayoutOf(layout.group)) {
     place.x += group->x;
     place.y += group->y;

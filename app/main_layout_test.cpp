@@ -21,7 +21,7 @@ TEST(MainLayout, EveryControlHasItsOwnIdAndLiesInsideItsGroup) {
                 c.y + c.height <= group->height)
         << "id " << c.id;
   }
-  EXPECT_EQ(PlaceOf(*LayoutOf(kPicResult)), (PixelPlace{256, 176, 97, 33}));
+  EXPECT_EQ(PlaceOf(*LayoutOf(kPicResult)), (PixelRect{256, 176, 97, 33}));
   EXPECT_EQ(LayoutOf(12345), nullptr);
 }
 

@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "win32/font_win32.h"
 #include "win32/handle_win32.h"
+#include "win32/screen_win32.h"
 #include "win32/text_win32.h"
 
 namespace bw {
@@ -75,19 +76,20 @@ struct MainWindow final : MainView, MessageSink {
   WindowBox Placement() override {
     RECT r{};
     GetWindowRect(window, &r);
-    return {PixelsToTwips(r.left), PixelsToTwips(r.top), PixelsToTwips(r.right - r.left),
-            PixelsToTwips(r.bottom - r.top)};
+    return {units.PixelsToTwips(r.left), units.PixelsToTwips(r.top),
+            units.ReadBack(r.right - r.left, set.Width),
+            units.ReadBack(r.bottom - r.top, set.Height)};
   }
   bool IsMinimized() override { return IsIconic(window) != FALSE; }
   void Place(const WindowBox& box) override {
-    SetWindowPos(window, nullptr, TwipsToPixels(box.Left), TwipsToPixels(box.Top),
-                 TwipsToPixels(box.Width), TwipsToPixels(box.Height),
+    set = box;
+    SetWindowPos(window, nullptr, units.TwipsToPixels(box.Left), units.TwipsToPixels(box.Top),
+                 units.TwipsToPixels(box.Width), units.TwipsToPixels(box.Height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   void SetHeight(int height) override {
-    RECT r{};
-    GetWindowRect(window, &r);
-    SetWindowPos(window, nullptr, 0, 0, r.right - r.left, TwipsToPixels(height),
+    set.Height = height;
+    SetWindowPos(window, nullptr, 0, 0, units.TwipsToPixels(set.Width), units.TwipsToPixels(height),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   void ShowRollLook(const RollLook& look) override {
@@ -102,11 +104,11 @@ struct MainWindow final : MainView, MessageSink {
   }
   void StartTicker() override { SetTimer(window, kTmrShoutz, 1, nullptr); }
   void StopTicker() override { KillTimer(window, kTmrShoutz); }
-  std::optional<int> OpenTickerScreen() override {
+  std::optional<PixelSize> OpenTickerScreen() override {
     return bw::OpenTickerScreen(Control(kPicShoutz));
   }
-  std::optional<int> PrepareTickerEntry(TextView entry) override {
-    return bw::PrepareTickerEntry(entry);
+  std::optional<int> PrepareTickerEntry(TextView entry, PixelSize pictureSize) override {
+    return bw::PrepareTickerEntry(entry, pictureSize);
   }
   void DrawTicker(const TickerRedraw& redraw) override { bw::DrawTicker(redraw); }
   ColorRef ChooseColor(ColorRef current) override { return ChooseSwatchColor(window, current); }
@@ -121,6 +123,9 @@ struct MainWindow final : MainView, MessageSink {
   }
 
   HINSTANCE instance;
+  ScreenUnits units{ScreenDotsPerInch()};
+  // The width and height last given, which the window reads back as given.
+  WindowBox set{0, 0, kWindowWidth, kFullHeight};
   HWND window = nullptr;
   HWND tooltip = nullptr;
   HWND lastFocus = nullptr;
@@ -284,19 +289,23 @@ bool RegisterClasses(HINSTANCE instance) {
   return RegisterClassExA(&main) != 0 && RegisterClassExA(&box) != 0;
 }
 
-void CreateFonts(std::array<FontHandle, kFaceCount>& fonts) {
-  // 8.25 point at 96 dots per inch is 11 pixels.
+void CreateFonts(std::array<FontHandle, kFaceCount>& fonts, const ScreenUnits& units) {
+  // 8.25 point is 11 pixels at 96 dots per inch. Without MS Sans Serif, the system's
+  // dialog font is its like; a face picked by family alone may be wider than the
+  // captions' boxes.
   for (int face = 0; face < kFaceCount; ++face) {
     fonts[face] = MakeFont({.face = "MS Sans Serif",
-                            .pixelHeight = 11,
+                            .pixelHeight = units.ScaleFont(11),
                             .bold = face == kBold,
                             .italic = face == kItalic,
                             .underline = face == kUnderline,
-                            .strikeout = face == kStrikeout});
+                            .strikeout = face == kStrikeout,
+                            .fallbackFace = "MS Shell Dlg"});
   }
 }
 
-HWND CreateControl(const ControlLayout& layout, HWND parent, HINSTANCE instance) {
+HWND CreateControl(const ControlLayout& layout, HWND parent, HINSTANCE instance,
+                   const ScreenUnits& units) {
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   if (StartsKeyboardGroup(layout)) style |= WS_GROUP;
   DWORD exStyle = 0;
@@ -333,7 +342,7 @@ HWND CreateControl(const ControlLayout& layout, HWND parent, HINSTANCE instance)
       exStyle = WS_EX_CLIENTEDGE;
       break;
   }
-  const PixelPlace place = PlaceOf(layout);
+  const PixelRect place = units.Scale(PlaceOf(layout));
   return CreateWindowExA(exStyle, className, layout.caption ? layout.caption : "", style, place.x,
                          place.y, place.width, place.height, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance,
@@ -352,7 +361,7 @@ void AddTooltip(HWND tooltip, HWND window, HWND control, const char* text) {
 
 bool BuildControls(MainWindow& m) {
   for (const ControlLayout& layout : kMainLayout) {
-    const HWND control = CreateControl(layout, m.window, m.instance);
+    const HWND control = CreateControl(layout, m.window, m.instance, m.units);
     if (!control) return false;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(m.fonts[layout.face].Get()), FALSE);
   }
@@ -368,6 +377,9 @@ bool BuildControls(MainWindow& m) {
   }
   SendMessageA(m.Control(kEffectOptions[0].id), BM_SETCHECK, BST_CHECKED, 0);
   KeepTabStopOnSelectedOption(m.window);
+  // The box has no limit of its own: the control's default would cut a long paste at
+  // 30,000 characters without a sign.
+  SendMessageA(m.Control(kTxtSend), EM_SETLIMITTEXT, 0, 0);
   m.sendBoxProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       m.Control(kTxtSend), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SendBoxProc)));
 
@@ -389,13 +401,14 @@ HWND CreateMainWindow(HINSTANCE instance) {
   InitCommonControls();
   if (!RegisterClasses(instance)) return nullptr;
   MainWindow& m = g_main.emplace(instance);
-  CreateFonts(m.fonts);
+  CreateFonts(m.fonts, m.units);
 
   // Created in the topmost band (see BuildControls); it keeps that place for its life.
-  m.window = CreateWindowExA(
-      WS_EX_TOPMOST, kClassName, kCaption,
-      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, 0,
-      TwipsToPixels(kWindowWidth), TwipsToPixels(kFullHeight), nullptr, nullptr, instance, nullptr);
+  m.window =
+      CreateWindowExA(WS_EX_TOPMOST, kClassName, kCaption,
+                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0,
+                      0, m.units.TwipsToPixels(kWindowWidth), m.units.TwipsToPixels(kFullHeight),
+                      nullptr, nullptr, instance, nullptr);
   if (!m.window) return nullptr;
   if (!BuildControls(m)) {
     DestroyWindow(m.window);
@@ -407,8 +420,9 @@ HWND CreateMainWindow(HINSTANCE instance) {
 void ShowMainWindow(HWND window) {
   if (!g_main || window != g_main->window) return;
   // The form loads once, on the first showing; later calls only show the window.
-  g_main->form.Load(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN)),
-                    PixelsToTwips(GetSystemMetrics(SM_CYSCREEN)));
+  const ScreenUnits& units = g_main->units;
+  g_main->form.Load(units.PixelsToTwips(GetSystemMetrics(SM_CXSCREEN)),
+                    units.PixelsToTwips(GetSystemMetrics(SM_CYSCREEN)));
   if (!g_main->window) return;  // closed while it loaded
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);

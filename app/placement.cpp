@@ -30,9 +30,4 @@ int RolledHeightAfterClick(int height) {
   return height == kRolledHeight ? kFullHeight : kRolledHeight;
 }
 
-int TwipsToPixels(int twips) {
-  // 15 is odd, so no twip count lies exactly halfway between two pixels.
-  return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
 }  // namespace bw

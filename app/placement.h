@@ -1,11 +1,11 @@
 #pragma once
 // The main window's geometry rules. Sizes that are stored or compared are in twips
-// (1/1440 inch, 15 to the pixel at 96 dpi): the window is 5625 wide and either 4710 high
-// (rolled down) or exactly 900 (rolled up, only its top row showing).
+// (1/1440 inch, 15 to the pixel at 96 dpi; ScreenUnits converts them at the screen's own
+// density): the window is 5625 wide and either 4710 high (rolled down) or exactly 900
+// (rolled up, only its top row showing).
 
 namespace bw {
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kWindowWidth = 5625;
 inline constexpr int kFullHeight = 4710;
 inline constexpr int kRolledHeight = 900;
@@ -38,11 +38,5 @@ struct RollLook {
 };
 [[nodiscard]] RollLook RollLookFor(int height);
 [[nodiscard]] int RolledHeightAfterClick(int height);
-
-// Pixel conversion at the window system's boundary; twips round to the nearest pixel.
-[[nodiscard]] int TwipsToPixels(int twips);
-[[nodiscard]] constexpr int PixelsToTwips(int pixels) {
-  return pixels * kTwipsPerPixel;
-}
 
 }  // namespace bw

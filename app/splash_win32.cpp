@@ -6,10 +6,12 @@
 #include <utility>
 
 #include "app/gradient_win32.h"
+#include "app/screen_units.h"
 #include "app/splash.h"
 #include "resource.h"
 #include "win32/font_win32.h"
 #include "win32/handle_win32.h"
+#include "win32/screen_win32.h"
 #include "win32/text_win32.h"
 #include "win32/window_win32.h"
 
@@ -24,8 +26,9 @@ constexpr char kSplashClass[] = "BrindlewickSplash";
 constexpr char kStatusClass[] = "BrindlewickStatus";
 // Names the running copy; a second copy finds it taken and ends.
 constexpr char kInstanceMutex[] = "ZornaVelde.Brindlewick.Running";
-constexpr SIZE kClientSize = {400, 200};
-constexpr RECT kStatusBox = {200, 152, 200 + 177, 152 + 25};  // with its one-pixel border
+// In layout pixels, which ScreenUnits scales to the screen's.
+constexpr PixelRect kClientArea = {0, 0, 400, 200};
+constexpr PixelRect kStatusBox = {200, 152, 177, 25};  // with its one-pixel border
 constexpr double kStatusUnitsWide = 26.25;
 constexpr double kStatusUnitsHigh = 3.45;
 constexpr UINT kLoadInterval = 1000;
@@ -43,6 +46,7 @@ class SplashWindow final : public SplashShell {
   }
 
   HINSTANCE instance = nullptr;
+  ScreenUnits units;
   SoundPlayer* sounds = nullptr;
   std::function<HWND()> showMainWindow;
   KernelHandle running;  // the mutex, held until the process ends
@@ -83,12 +87,10 @@ void LoadSplashPicture(HINSTANCE instance, ComPtr<IPicture>& picture) {
   }
 }
 
-FontHandle CreateStatusFont(HWND window) {
-  const WindowDc dc(window);
-  return MakeFont({.face = "Arial",
-                   .pixelHeight = PointsToPixels(dc.Get(), 900),
-                   .bold = true,
-                   .charset = ANSI_CHARSET});
+// Arial 9 point bold: 12 pixels at 96 dots per inch.
+FontHandle CreateStatusFont(const ScreenUnits& units) {
+  return MakeFont(
+      {.face = "Arial", .pixelHeight = units.ScaleFont(12), .bold = true, .charset = ANSI_CHARSET});
 }
 
 void PaintStatus(HWND status, HDC dc) {
@@ -150,17 +152,18 @@ LRESULT CALLBACK StatusProc(HWND status, UINT message, WPARAM wParam, LPARAM lPa
 
 LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
+    case WM_CREATE: {
       g_splash.window = window;
+      const PixelRect box = g_splash.units.Scale(kStatusBox);
       g_splash.status = CreateWindowExA(
-          0, kStatusClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, kStatusBox.left, kStatusBox.top,
-          kStatusBox.right - kStatusBox.left, kStatusBox.bottom - kStatusBox.top, window,
-          reinterpret_cast<HMENU>(kStatusBoxId), g_splash.instance, nullptr);
-      g_splash.font = CreateStatusFont(window);
+          0, kStatusClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, box.x, box.y, box.width,
+          box.height, window, reinterpret_cast<HMENU>(kStatusBoxId), g_splash.instance, nullptr);
+      g_splash.font = CreateStatusFont(g_splash.units);
       LoadSplashPicture(g_splash.instance, g_splash.picture);
       // Without its status box or its timer the splash could never be clicked away.
       if (!g_splash.status || !SetTimer(window, kLoadTimer, kLoadInterval, nullptr)) return -1;
       return 0;
+    }
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window, &paint);
@@ -169,8 +172,9 @@ LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       if (g_splash.picture && SUCCEEDED(g_splash.picture->get_Width(&width)) &&
           SUCCEEDED(g_splash.picture->get_Height(&height))) {
         // Picture units run upwards: start at the bottom edge with a negative height.
-        g_splash.picture->Render(dc, 0, 0, kClientSize.cx, kClientSize.cy, 0, height, width,
-                                 -height, nullptr);
+        const PixelRect client = g_splash.units.Scale(kClientArea);
+        g_splash.picture->Render(dc, 0, 0, client.width, client.height, 0, height, width, -height,
+                                 nullptr);
       }
       EndPaint(window, &paint);
       return 0;
@@ -204,7 +208,9 @@ bool SplashWindow::ShowSplashNow() {
   RegisterClassA(&windowClass);
 
   constexpr DWORD kStyle = WS_POPUP | WS_BORDER;
-  RECT outer = {0, 0, kClientSize.cx, kClientSize.cy};
+  units = ScreenUnits(ScreenDotsPerInch());
+  const PixelRect client = units.Scale(kClientArea);
+  RECT outer = {0, 0, client.width, client.height};
   AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   if (!CreateWindowExA(0, kSplashClass, "Brindlewick for AOL 4.0", kStyle,

@@ -13,8 +13,8 @@ constexpr int kHoldRow = 25;
 constexpr int kHoldTicks = 50;
 
 // nearbyint rounds halves to the even neighbour in the default rounding mode.
-int RoundedHeight(double height) {
-  return static_cast<int>(std::nearbyint(height));
+int Nearest(double value) {
+  return static_cast<int>(std::nearbyint(value));
 }
 
 }  // namespace
@@ -24,7 +24,7 @@ TickerState NewTicker(double surfaceHeight) {
   state.ShoutList = {u"(pic)",      u"\u00A7ky\u00A7cape", u"CoRaLbAy31", u"HeRoNFLaT",
                      u"ThornJay97", u"MoSsWhIrLz",         u"RiPTiD Z44", u"Velde"};
   state.ShoutIndex = 1;
-  state.ShoutY = RoundedHeight(surfaceHeight);
+  state.ShoutY = Nearest(surfaceHeight);
   return state;
 }
 
@@ -50,7 +50,7 @@ TickerFrame StepTicker(TickerState& state, int entryHeight, double surfaceHeight
 
   if (state.ShoutY < -entryHeight) {
     state.ShoutIndex = state.ShoutIndex < count ? state.ShoutIndex + 1 : 1;
-    state.ShoutY = RoundedHeight(surfaceHeight);
+    state.ShoutY = Nearest(surfaceHeight);
   }
 
   if (!picture || state.ShoutY != kHoldRow) {
@@ -71,6 +71,33 @@ std::optional<TickerRedraw> TickerScreen::Show(const TickerFrame& frame, int ent
   shownBottom_ = frame.y + entryHeight;
   if (bottom <= top) return std::nullopt;
   return TickerRedraw{top, bottom, frame, frame.picture ? kPictureLeft : 0};
+}
+
+TickerScale::TickerScale(PixelSize interior)
+    : interior_(interior),
+      perUnitX_(static_cast<double>(interior.width) / kTickerUnitsWide),
+      perUnitY_(static_cast<double>(interior.height) / kTickerUnitsHigh) {}
+
+int TickerScale::HeightInUnits(int pixels) const {
+  if (perUnitY_ <= 0) return 0;
+  // A hair under the exact quotient, so that whole units are not taken for more.
+  return static_cast<int>(std::ceil(pixels / perUnitY_ - 1e-9));
+}
+
+PixelSize TickerScale::PictureSize() const {
+  return {Nearest(kPictureUnitsWide * perUnitX_), Nearest(kPictureUnitsHigh * perUnitY_)};
+}
+
+TickerRedraw TickerScale::ToPixels(const TickerRedraw& units) const {
+  const auto row = [this](double pixel) {
+    return std::clamp(static_cast<int>(pixel), 0, interior_.height);
+  };
+  TickerRedraw pixels = units;
+  pixels.top = row(std::floor(units.top * perUnitY_));
+  pixels.bottom = row(std::ceil(units.bottom * perUnitY_));
+  pixels.frame.y = Nearest(units.frame.y * perUnitY_);
+  pixels.left = Nearest(units.left * perUnitX_);
+  return pixels;
 }
 
 int CenteredLeft(int screenWidth, int textWidth) {

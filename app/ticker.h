@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/screen_units.h"
 #include "engine/text.h"
 
 namespace bw {
@@ -59,9 +60,13 @@ struct TickerRedraw {
   friend bool operator==(const TickerRedraw&, const TickerRedraw&) = default;
 };
 
-// The picture's height when its bitmap could not be made, so that its rest keeps its
-// timing; a text without an image is 0 high.
-inline constexpr int kNominalPictureHeight = 29;
+// The surface is 156 x 71 units, the box's interior at 96 dpi, whatever the screen's
+// density: a denser screen gives the same units more pixels (TickerScale), so the ticker
+// moves and rests alike everywhere. The picture is 140 x 29 units, at left 8.
+inline constexpr int kTickerUnitsWide = 156;
+inline constexpr int kTickerUnitsHigh = 71;
+inline constexpr int kPictureUnitsWide = 140;
+inline constexpr int kPictureUnitsHigh = 29;
 inline constexpr int kPictureLeft = 8;
 
 // The screen's memory of the entry it shows and the rows that entry covers; outside
@@ -79,6 +84,27 @@ class TickerScreen {
   int shownEntry_ = -1;
   int shownTop_ = 0;
   int shownBottom_;
+};
+
+// The surface's units on the screen's pixels, as the box's own coordinate scale: each
+// axis maps its units onto the interior's pixels. At 96 dpi every unit is a pixel.
+class TickerScale {
+ public:
+  explicit TickerScale(PixelSize interior);
+
+  // The units an image of `pixels` rows covers, to the last partly covered one.
+  [[nodiscard]] int HeightInUnits(int pixels) const;
+  // The picture's size in pixels.
+  [[nodiscard]] PixelSize PictureSize() const;
+  // A redraw in units as the screen's rows, columns and pixel rows: the rows widen to
+  // whole pixels (cut to the interior), the entry's top and left round to the nearest
+  // pixel, halves to even. TickerScale({196, 90}).ToPixels({25, 56, {1, true, 25}, 8})
+  // == {31, 71, {1, true, 32}, 10}
+  [[nodiscard]] TickerRedraw ToPixels(const TickerRedraw& units) const;
+
+ private:
+  PixelSize interior_;
+  double perUnitX_, perUnitY_;
 };
 
 // Where a text strip starts for the text to be centered on the screen: half the screen

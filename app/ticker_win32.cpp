@@ -7,6 +7,7 @@
 #include "resource.h"
 #include "win32/font_win32.h"
 #include "win32/handle_win32.h"
+#include "win32/screen_win32.h"
 #include "win32/text_win32.h"
 
 namespace bw {
@@ -53,6 +54,7 @@ struct PixelImage {
 struct Ticker {
   FontHandle font;
   PixelImage frame, strip, picture;
+  BitmapHandle pictureBitmap;  // the resource as loaded, for `picture` at any size
   const PixelImage* drawn = nullptr;
   HWND box = nullptr;
   HWND screen = nullptr;  // fills the box; its own device context is kept
@@ -62,9 +64,9 @@ struct Ticker {
 Ticker g_ticker;
 
 // Arial 14.25 point bold: 19 pixels at 96 dpi.
-FontHandle CreateTickerFont(HDC dc) {
+FontHandle CreateTickerFont() {
   return MakeFont({.face = "Arial",
-                   .pixelHeight = PointsToPixels(dc, 1425),
+                   .pixelHeight = ScreenUnits(ScreenDotsPerInch()).ScaleFont(19),
                    .bold = true,
                    .charset = ANSI_CHARSET});
 }
@@ -105,17 +107,23 @@ void CreateScreen(HWND box, HINSTANCE module, SIZE interior) {
   g_ticker.screenDc = g_ticker.screen ? GetDC(g_ticker.screen) : nullptr;
 }
 
-void LoadPicture(HINSTANCE module, HDC screen) {
-  const BitmapHandle loaded(static_cast<HBITMAP>(
-      LoadImageA(module, MAKEINTRESOURCEA(IDB_TICKER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-  BITMAP info = {};
-  if (!loaded || !GetObjectA(loaded.Get(), sizeof info, &info) ||
-      !g_ticker.picture.Create(screen, info.bmWidth, info.bmHeight)) {
+// The picture at `size`, stretched from the resource when the screen is denser.
+void DrawPicture(PixelSize size) {
+  if (g_ticker.picture.rows.width == size.width && g_ticker.picture.rows.height == size.height) {
     return;
   }
-  const MemoryDcHandle source(CreateCompatibleDC(screen));
-  const SelectedObject bitmap(source.Get(), loaded.Get());
-  BitBlt(g_ticker.picture.dc.Get(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+  BITMAP info = {};
+  const WindowDc screen(g_ticker.box);
+  if (!g_ticker.pictureBitmap || !GetObjectA(g_ticker.pictureBitmap.Get(), sizeof info, &info) ||
+      !g_ticker.picture.Create(screen.Get(), size.width, size.height)) {
+    return;
+  }
+  const MemoryDcHandle source(CreateCompatibleDC(screen.Get()));
+  const SelectedObject bitmap(source.Get(), g_ticker.pictureBitmap.Get());
+  SetStretchBltMode(g_ticker.picture.dc.Get(), HALFTONE);
+  StretchBlt(g_ticker.picture.dc.Get(), 0, 0, size.width, size.height, source.Get(), 0, 0,
+             info.bmWidth, info.bmHeight, SRCCOPY);
+  GdiFlush();
 }
 
 // The text yellow on black across the screen's width, as high as the text.
@@ -145,7 +153,7 @@ void DrawStrip(TextView entry) {
 
 }  // namespace
 
-std::optional<int> OpenTickerScreen(HWND picShoutz) {
+std::optional<PixelSize> OpenTickerScreen(HWND picShoutz) {
   if (!g_ticker.box) {
     g_ticker.box = picShoutz;
     const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(picShoutz, GWLP_HINSTANCE));
@@ -153,18 +161,20 @@ std::optional<int> OpenTickerScreen(HWND picShoutz) {
     {
       const WindowDc screen(picShoutz);
       g_ticker.frame.Create(screen.Get(), interior.cx, interior.cy);
-      g_ticker.font = CreateTickerFont(screen.Get());
-      LoadPicture(module, screen.Get());
     }
+    g_ticker.font = CreateTickerFont();
+    g_ticker.pictureBitmap.Reset(static_cast<HBITMAP>(
+        LoadImageA(module, MAKEINTRESOURCEA(IDB_TICKER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     GdiFlush();
     CreateScreen(picShoutz, module, interior);
   }
   if (!g_ticker.frame.rows.pixels || !g_ticker.screenDc) return std::nullopt;
-  return g_ticker.frame.rows.height;
+  return PixelSize{g_ticker.frame.rows.width, g_ticker.frame.rows.height};
 }
 
-std::optional<int> PrepareTickerEntry(TextView entry) {
+std::optional<int> PrepareTickerEntry(TextView entry, PixelSize pictureSize) {
   const bool picture = IsPictureEntry(entry);
+  if (picture) DrawPicture(pictureSize);
   if (!picture && entry != g_ticker.stripText) DrawStrip(entry);
   g_ticker.drawn = picture ? &g_ticker.picture : &g_ticker.strip;
   if (!g_ticker.drawn->rows.pixels) return std::nullopt;

@@ -31,15 +31,34 @@ bw_click_splash() {
   [ "$visible" = 1 ] && xdotool mousemove $((left + 1 + 60)) $((top + 1 + 150)) click 1
 }
 
+# A layout's pixels (at 96 dpi) on a screen of DPI dots per inch, rounded halves to even,
+# as the program scales them.
+bw_scale() {  # DPI PIXELS
+  awk -v d="$1" -v v="$2" 'BEGIN { q = v * d / 96; f = int(q); r = q - f
+    if (r > 0.5 || (r == 0.5 && f % 2 == 1)) f++; print f }'
+}
+
+# The splash's status box on the screen: sets box_x, box_y, box_w, box_h to its interior
+# (inside its one-pixel border) and splash_dpi to the density the splash was laid out at,
+# from its 400-pixel-wide layout. Returns 1 when the splash is not shown.
+bw_status_box() {
+  local left top width _h visible right bottom
+  read -r left top width _h visible <<<"$(bw_probe splash)"
+  [ "$visible" = 1 ] || return 1
+  splash_dpi=$(((width - 2) * 96 / 400))
+  box_x=$((left + 1 + $(bw_scale "$splash_dpi" 200) + 1))
+  box_y=$((top + 1 + $(bw_scale "$splash_dpi" 152) + 1))
+  right=$((left + 1 + $(bw_scale "$splash_dpi" 377) - 1))
+  bottom=$((top + 1 + $(bw_scale "$splash_dpi" 177) - 1))
+  box_w=$((right - box_x)) box_h=$((bottom - box_y))
+}
+
 # The splash's loading display is done: its status bar's left band, seen on the screen,
 # has the last tick's color (blue 255 less one step of 255 / 13).
 bw_splash_done() {
-  local left top _w _h visible
-  read -r left top _w _h visible <<<"$(bw_probe splash)"
-  [ "$visible" = 1 ] || return 1
+  bw_status_box || return 1
   [ "$(import -window root png:- | convert - -format \
-        "%[pixel:p{$((left + 1 + 200 + 1 + 2)),$((top + 1 + 152 + 1 + 1))}]" info:)" \
-    = "srgb(19,0,236)" ]
+        "%[pixel:p{$((box_x + 2)),$((box_y + 1))}]" info:)" = "srgb(19,0,236)" ]
 }
 
 # Starts Brindlewick, clicks its splash screen until the main window shows (clicks are
@@ -49,6 +68,11 @@ bw_splash_done() {
 bw_start() {
   wine "$BW_BUILD/app/Brindlewick.exe" &
   bw_pid=$!
+  bw_open_main
+}
+
+# The second half of bw_start, for a Brindlewick already started (bw_pid set).
+bw_open_main() {
   for _ in $(seq 200); do
     if bw_window=$(bw_probe window) && [ "$(awk '{ print $11 }' <<<"$bw_window")" = 1 ]; then
       read -r _ _ _ _ bw_client_x bw_client_y _ <<<"$bw_window"

@@ -9,6 +9,8 @@
 //                          (rectangles relative to the client area; TEXTHEX is the
 //                          window text's Windows-1252 bytes, "-" when empty)
 //   main_probe text ID     TEXTHEX of one control ("-" when empty)
+//   main_probe show ID 0|1 hides or shows one control, so that what lies beneath it (a
+//                          label under a swatch) can be seen whole in a screenshot
 //   main_probe focus       the ID of the control that takes typed keys: the one with the
 //                          keyboard focus while the main window is the foreground window
 //                          (0: none, or another window is in the foreground)
@@ -41,7 +43,7 @@ HWND MainWindow() {
 std::string TextOf(HWND window) {
   LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
   if (length < 0) length = 0;
-  if (length > 65536) length = 65536;
+  if (length > (1 << 20)) length = 1 << 20;  // a 100,000-character paste fits
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(std::strlen(text.c_str()));
@@ -155,6 +157,10 @@ int main(int argc, char** argv) {
   }
   if (command == "window") return PrintWindow(main);
   if (command == "controls") return PrintControls(main);
+  if (command == "show" && argc > 3) {
+    ShowWindow(GetDlgItem(main, std::atoi(argv[2])), std::atoi(argv[3]) ? SW_SHOWNA : SW_HIDE);
+    return 0;
+  }
   if (command == "text" && argc > 2) {
     std::printf("%s\n", Hex(TextOf(GetDlgItem(main, std::atoi(argv[2])))).c_str());
     return 0;
@@ -171,8 +177,9 @@ int main(int argc, char** argv) {
     PostMessageA(main, WM_CLOSE, 0, 0);
     return 0;
   }
-  std::fprintf(stderr,
-               "usage: main_probe window|controls|text ID|focus|foreground|splash|zorder|"
-               "msgbox MS|press-ok|close\n");
+  std::fprintf(
+      stderr,
+      "usage: main_probe window|controls|text ID|show ID 0|1|focus|foreground|splash|zorder|"
+      "msgbox MS|press-ok|close\n");
   return 1;
 }

@@ -7,7 +7,7 @@ native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libicu-
         groff-base)
 # fonts-wine: the fonts Wine draws its own captions, caption buttons and dialogs with.
 windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 wine64 fonts-wine xvfb xdotool
-         imagemagick sox x11-utils xxd fonts-liberation)
+         imagemagick sox x11-utils xxd xclip fonts-liberation)
 
 missing=()
 for pkg in "${native[@]}" "${windows[@]}"; do

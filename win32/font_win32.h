@@ -1,7 +1,6 @@
 #pragma once
 // Fonts the programs draw with, all made the one way: a face, a character height in
-// pixels and the style bits. Sizes given in points become pixels through the device's
-// dots per inch here, so a later change of scaling has one place to go.
+// pixels and the style bits.
 
 #include <windows.h>
 
@@ -18,22 +17,36 @@ struct FontSpec {
   bool strikeout = false;
   BYTE charset = DEFAULT_CHARSET;
   BYTE quality = DEFAULT_QUALITY;
+  // The face to ask for when the system has no `face` of its own and would otherwise
+  // pick one by the family below; nullptr to take that pick.
+  const char* fallbackFace = nullptr;
   // Which face stands in when `face` is missing.
   BYTE pitchAndFamily = DEFAULT_PITCH | FF_SWISS;
 };
 
-// An empty handle when the system cannot make the font.
-[[nodiscard]] inline FontHandle MakeFont(const FontSpec& spec) {
+[[nodiscard]] inline FontHandle CreateFontOf(const FontSpec& spec, const char* face) {
   return FontHandle(CreateFontA(-spec.pixelHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
                                 spec.italic, spec.underline, spec.strikeout, spec.charset,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, spec.quality,
-                                spec.pitchAndFamily, spec.face));
+                                spec.pitchAndFamily, face));
 }
 
-// The pixel height of a point size given in hundredths of a point (14.25 point is 1425)
-// on the device of `dc`, rounded to the nearest pixel.
-[[nodiscard]] inline int PointsToPixels(HDC dc, int hundredthsOfPoint) {
-  return MulDiv(hundredthsOfPoint, GetDeviceCaps(dc, LOGPIXELSY), 7200);
+// Whether the system draws `font` in the face of that name, not a stand-in for it.
+[[nodiscard]] inline bool HasOwnFace(const FontHandle& font, const char* face) {
+  const WindowDc screen(nullptr);
+  if (!screen.Get() || !font) return false;
+  const SelectedObject selected(screen.Get(), font.Get());
+  char used[LF_FACESIZE] = "";
+  GetTextFaceA(screen.Get(), LF_FACESIZE, used);
+  return lstrcmpiA(used, face) == 0;
+}
+
+// An empty handle when the system cannot make the font.
+[[nodiscard]] inline FontHandle MakeFont(const FontSpec& spec) {
+  FontHandle font = CreateFontOf(spec, spec.face);
+  if (spec.fallbackFace && !HasOwnFace(font, spec.face))
+    font = CreateFontOf(spec, spec.fallbackFace);
+  return font;
 }
 
 }  // namespace bw
