@@ -24,9 +24,5 @@ TEST(StartPlacement, RecentersOnlyEdgesBeyondTheScreenAndRollsUpAt900OrLess) {
   EXPECT_EQ(CenteredEdge(0, 5627), -2814);
 }
 
-TEST(TwipsToPixels, RoundsToTheNearestPixelBothWays) {
-  EXPECT_EQ(std::pair(TwipsToPixels(4868), TwipsToPixels(-308)), std::pair(325, -21));
-}
-
 }  // namespace
 }  // namespace bw
