@@ -27,13 +27,15 @@ ticker() {  # ticker NAME: the ticker box's interior, cut from a fresh screensho
     "$((width - 4))x$((height - 4))+$((bw_client_x + left + 2))+$((bw_client_y + top + 2))" \
     +repage "$work/$1.png"
 }
-# The picture rests for half a second on its way, so a few moments are tried.
+# A later frame differs from t1 and shows something lit. The picture rests for half a
+# second on its way, and a busy machine draws the first frames late, so a few moments are
+# tried.
 moved() {
   sleep 0.3
   ticker t2
-  [[ $(compare -metric AE "$work/t1.png" "$work/t2.png" null: 2>&1) =~ ^[1-9] ]]
+  [[ $(compare -metric AE "$work/t1.png" "$work/t2.png" null: 2>&1) =~ ^[1-9] ]] &&
+    [ "$(convert "$work/t2.png" -format '%[fx:maxima.r > 0]' info:)" = 1 ]
 }
-lit() { convert "$work/t1.png" "$work/t2.png" -append -format '%[fx:maxima.r > 0]' info:; }
 # Opens a swatch's color dialog with a click, says whether it opened, and answers it with
 # KEYS (it opens on the swatch's color, focus in its Red field).
 pick() {  # pick ID KEY...
@@ -51,8 +53,8 @@ sleep 0.3
 ticker t1
 red_to_blue="219,0,36 183,0,72 147,0,108 111,0,144 75,0,180 39,0,216 3,0,252"
 check "preview: red to blue in seven bands, none the start color" "$red_to_blue" "$(bands)"
-check "ticker: the box changes as it scrolls, and something is drawn in it" "yes 1" \
-  "$(yes_if wait_for moved) $(lit)"
+check "ticker: the box changes as it scrolls, and something is drawn in it" yes \
+  "$(yes_if wait_for moved)"
 
 # Cancel leaves the swatch's color; the dialog covered the preview, which repaints.
 check "cancel: the swatch keeps red, the preview is drawn again unchanged" \
