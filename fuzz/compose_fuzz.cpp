@@ -83,13 +83,11 @@ std::optional<std::vector<ColorRef>> ElementColors(TextView markup, TextView pla
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace bw;
   std::string_view bytes = fuzz::AsBytes(data, size);
-  const unsigned char flags = fuzz::TakeByte(bytes);
-  const unsigned char choice = fuzz::TakeByte(bytes);
   StyleOptions options;
-  bool* const flagFields[] = {&options.Bold,      &options.Italic,   &options.Underline,
-                              &options.Strikeout, &options.Hacker,   &options.Elite,
-                              &options.Spaced,    &options.Backwards};
-  for (int bit = 0; bit < 8; ++bit) *flagFields[bit] = (flags >> bit) & 1;
+  fuzz::SetFlags(fuzz::TakeByte(bytes),
+                 {&options.Bold, &options.Italic, &options.Underline, &options.Strikeout,
+                  &options.Hacker, &options.Elite, &options.Spaced, &options.Backwards});
+  const unsigned char choice = fuzz::TakeByte(bytes);
   options.Effect = static_cast<EffectMode>((choice & 7) % 6);
   const SendTarget target = (choice & 8) ? SendTarget::IM : SendTarget::Chat;
   for (ColorRef* color :

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -85,6 +86,14 @@ inline unsigned char TakeByte(std::string_view& bytes) {
   const auto byte = static_cast<unsigned char>(bytes.front());
   bytes.remove_prefix(1);
   return byte;
+}
+
+// Sets each field to one bit of the byte, the lowest bit first.
+inline void SetFlags(unsigned char byte, std::initializer_list<bool*> fields) {
+  for (bool* field : fields) {
+    *field = byte & 1;
+    byte >>= 1;
+  }
 }
 
 }  // namespace bw::fuzz

@@ -169,10 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view bytes = fuzz::AsBytes(data, size);
   const unsigned char look = fuzz::TakeByte(bytes);
   RunStyle base;
-  base.bold = look & 1;
-  base.italic = look & 2;
-  base.underline = look & 4;
-  base.strikeout = look & 8;
+  fuzz::SetFlags(look, {&base.bold, &base.italic, &base.underline, &base.strikeout});
   constexpr Shift kShifts[] = {Shift::None, Shift::Raised, Shift::Lowered, Shift::None};
   base.shift = kShifts[(look >> 4) & 3];
   base.size = 1 + (look >> 6);
