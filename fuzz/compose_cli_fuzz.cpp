@@ -1,6 +1,6 @@
 // The composer's command line: arbitrary arguments must give either a command or one line
-// of error, an accepted command only colors a ColorRef can hold, and every color text the
-// answer the documented form gives it.
+// of error, an accepted command only colors a ColorRef can hold, and every color text must
+// read as the two documented forms read it.
 // Input: the arguments between NULs (at most 16).
 //
 // Three faults of the command line are known and are being fixed apart from this harness
