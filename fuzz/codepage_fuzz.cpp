@@ -1,6 +1,7 @@
 // UTF-8 and Windows-1252 both ways. The bytes are read as UTF-8 (checked against a decoder
 // that follows the definition of well-formed UTF-8 step by step) and as Windows-1252; the
-// same bytes taken two at a time are 16-bit text, encoded both ways and read back.
+// same bytes taken two at a time are 16-bit text, read character by character, encoded both
+// ways and read back.
 
 #include <optional>
 #include <string>
@@ -14,6 +15,14 @@ namespace {
 
 bool IsSurrogate(char32_t c) {
   return c >= 0xD800 && c <= 0xDFFF;
+}
+bool IsHighSurrogate(char32_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+// A high surrogate at `i` with a low one after it.
+bool PairAt(TextView text, std::size_t i) {
+  return IsHighSurrogate(text[i]) && i + 1 < text.size() && IsSurrogate(text[i + 1]) &&
+         !IsHighSurrogate(text[i + 1]);
 }
 
 // The character one sequence stands for and its length in bytes, or nullopt when the
@@ -49,9 +58,7 @@ std::optional<std::pair<char32_t, std::size_t>> ReferenceSequence(std::string_vi
 Text WithLoneSurrogatesReplaced(TextView text) {
   Text out(text);
   for (std::size_t i = 0; i < out.size(); ++i) {
-    const bool high = out[i] >= 0xD800 && out[i] <= 0xDBFF;
-    const bool lowNext = i + 1 < out.size() && out[i + 1] >= 0xDC00 && out[i + 1] <= 0xDFFF;
-    if (high && lowNext) {
+    if (PairAt(out, i)) {
       ++i;
     } else if (IsSurrogate(out[i])) {
       out[i] = u'\uFFFD';
@@ -101,6 +108,11 @@ void CheckWindows1252Bytes(std::string_view bytes) {
 }
 
 void CheckText(TextView text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char32_t expected =
+        PairAt(text, i) ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00) : text[i];
+    BW_FUZZ_CHECK(CodePointAt(text, i) == expected);
+  }
   const std::string utf8 = EncodeUtf8(text);
   const std::optional<Text> back = DecodeUtf8(utf8);
   BW_FUZZ_CHECK(back && *back == WithLoneSurrogatesReplaced(text));
