@@ -117,6 +117,37 @@ std::optional<FontChange> ReadFontAttributes(TagReader& tag) {
   return change;
 }
 
+// The open <SUP> and <SUB> elements, innermost last. A close removes the innermost open
+// element of its own kind, which need not be the innermost of all; finding it by a walk
+// down the stack made a line of many opens and many unmatched closes quadratic. Each kind
+// keeps where its open elements stand, and a closed element stays in the stack as a hole
+// until it comes to the top, so every element is pushed and popped once.
+class ShiftStack {
+ public:
+  void Open(Shift shift) {
+    OpenOf(shift).push_back(stack_.size());
+    stack_.push_back(shift);
+  }
+  void Close(Shift shift) {
+    std::vector<std::size_t>& open = OpenOf(shift);
+    if (open.empty()) return;
+    stack_[open.back()] = Shift::None;
+    open.pop_back();
+    while (!stack_.empty() && stack_.back() == Shift::None) stack_.pop_back();
+  }
+  // Shift::None when nothing is open.
+  Shift Innermost() const { return stack_.empty() ? Shift::None : stack_.back(); }
+
+ private:
+  std::vector<std::size_t>& OpenOf(Shift shift) {
+    return shift == Shift::Raised ? raised_ : lowered_;
+  }
+
+  std::vector<Shift> stack_;  // Shift::None marks a closed element
+  std::vector<std::size_t> raised_;
+  std::vector<std::size_t> lowered_;
+};
+
 class LineReader {
  public:
   explicit LineReader(const RunStyle& base) : base_(base), color_(base.color), size_(base.size) {}
@@ -153,15 +184,10 @@ class LineReader {
     }
     if (name == u"SUP" || name == u"SUB") {
       const Shift shift = name == u"SUP" ? Shift::Raised : Shift::Lowered;
-      if (!closing) {
-        shifts_.push_back(shift);
+      if (closing) {
+        shifts_.Close(shift);
       } else {
-        for (auto it = shifts_.rbegin(); it != shifts_.rend(); ++it) {
-          if (*it == shift) {
-            shifts_.erase(std::next(it).base());
-            break;
-          }
-        }
+        shifts_.Open(shift);
       }
       return true;
     }
@@ -193,7 +219,7 @@ class LineReader {
     style.italic = base_.italic || italic_ > 0;
     style.underline = base_.underline || underline_ > 0;
     style.strikeout = base_.strikeout || strikeout_ > 0;
-    if (!shifts_.empty()) style.shift = shifts_.back();
+    if (shifts_.Innermost() != Shift::None) style.shift = shifts_.Innermost();
     return style;
   }
 
@@ -205,7 +231,7 @@ class LineReader {
   int italic_ = 0;
   int underline_ = 0;
   int strikeout_ = 0;
-  std::vector<Shift> shifts_;
+  ShiftStack shifts_;
   std::vector<StyledRun> runs_;
 };
 

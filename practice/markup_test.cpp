@@ -56,6 +56,27 @@ TEST(ParseMarkup, ClosingTagsRestoreTheOuterStyleAndOpenTagsLastTheLine) {
             (std::vector<StyledRun>{{u"ab", {.italic = true, .underline = true}}}));
 }
 
+TEST(ParseMarkup, AShiftClosesTheInnermostOfItsKindBeneathTheOther) {
+  EXPECT_EQ(Each(u"<SUP><SUB><SUP><SUB></SUP>a</SUB>b</SUB>c</SUP>d</SUP>e", &RunStyle::shift),
+            (std::vector<Shift>{Lowered, Lowered, Raised, None, None}));
+  EXPECT_EQ(Each(u"<SUB><SUP></SUB>a</SUP>b<SUP></SUB>c", &RunStyle::shift),
+            (std::vector<Shift>{Raised, None, Raised}));
+}
+
+// Each close used to look for its kind down the whole stack, so a line of many opens and as
+// many closes of the other kind took quadratic time: for this line, hours. The test's
+// TIMEOUT (practice/CMakeLists.txt) fails it long before that; linear, it takes a second.
+TEST(ParseMarkup, ClosesThatMatchNothingOpenCostLinearTime) {
+  constexpr int kCount = 200000;
+  Text line;
+  for (int i = 0; i < kCount; ++i) line += u"<SUP>";
+  for (int i = 0; i < kCount; ++i) line += u"</SUB>";
+  line += u'a';
+  for (int i = 0; i < kCount; ++i) line += u"</SUP>";
+  line += u'b';
+  EXPECT_EQ(ParseMarkup(line), (std::vector<StyledRun>{{u"a", {.shift = Raised}}, {u"b", {}}}));
+}
+
 TEST(ParseMarkup, StrayClosingTagsAndEmptyElementsLeaveNoTrace) {
   // Neighbours of one style are one run.
   EXPECT_EQ(ParseMarkup(u"</B>a</FONT></SUP><B></B></sub>b</I>"),

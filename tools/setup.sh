@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the program and the tests need, when missing.
+# Installs the Debian packages the build, the program and the tests need, when missing.
 # Safe to run again: it only calls apt-get when something is absent.
+# usage: tools/setup.sh [GROUP...]   groups: native, windows, fuzz; all of them by default
 set -euo pipefail
 
 native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
@@ -8,16 +9,31 @@ native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libicu-
 # fonts-wine: the fonts Wine draws its own captions, caption buttons and dialogs with.
 windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 wine64 fonts-wine xvfb xdotool
          imagemagick sox x11-utils xxd xclip fonts-liberation)
+# The fuzz preset: clang and its libFuzzer and sanitizer runtimes.
+fuzz=(clang libclang-rt-14-dev)
+
+groups=("$@")
+[ ${#groups[@]} -eq 0 ] && groups=(native windows fuzz)
+wanted=()
+for group in "${groups[@]}"; do
+  case "$group" in
+    native) wanted+=("${native[@]}") ;;
+    windows) wanted+=("${windows[@]}") ;;
+    fuzz) wanted+=("${fuzz[@]}") ;;
+    *) echo "setup: unknown group '$group' (native, windows or fuzz)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
-for pkg in "${native[@]}" "${windows[@]}"; do
+for pkg in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+# wine32 is an i386 package.
+if [[ " ${groups[*]} " == *" windows "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 echo "Installing Debian packages (once, a few minutes): ${missing[*]}" >&2
