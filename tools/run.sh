@@ -27,7 +27,7 @@ build() {  # build LOG CMAKE_ARGS...
 }
 
 step "Checking the Debian packages"
-tools/setup.sh
+tools/setup.sh native windows
 
 mkdir -p build
 buildlog=$root/build/run-build.log

@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer, the Windows build, and the end-to-end tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh
+tools/setup.sh native windows
 
 cmake --preset debug -DBRINDLEWICK_WERROR=ON >/dev/null
 cmake --build --preset debug
