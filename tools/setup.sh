@@ -8,7 +8,8 @@ native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libicu-
         groff-base)
 # fonts-wine: the fonts Wine draws its own captions, caption buttons and dialogs with.
 windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 wine64 fonts-wine xvfb xdotool
-         imagemagick sox x11-utils xxd xclip fonts-liberation)
+         imagemagick sox x11-utils xxd xclip fonts-liberation
+         zip)  # zip: the release archive (tools/release.sh)
 # The fuzz preset: clang and its libFuzzer and sanitizer runtimes.
 fuzz=(clang libclang-rt-14-dev)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up everything and runs every test: native unit tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the Windows build, and the end-to-end tests under Wine.
+# UndefinedBehaviorSanitizer, the Windows build, two release builds that must be
+# byte-identical, and the end-to-end tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh native windows
@@ -12,4 +13,14 @@ ctest --preset debug --parallel "$(nproc)"
 cmake --preset mingw -DBRINDLEWICK_WERROR=ON >/dev/null
 cmake --build --preset mingw
 tools/check_exe.sh build/mingw/app/Brindlewick.exe
+
+# The release is reproducible: HEAD built twice from fresh clones gives the same exe and
+# zip. Two builds of the exe alone, a minute or two each on two cores.
+status=0
+timeout --kill-after=10 2400 tools/release.sh --verify || status=$?
+if [ "$status" -ne 0 ]; then
+  [ "$status" -ne 124 ] || echo "test: tools/release.sh --verify did not finish within 2400 s" >&2
+  exit "$status"
+fi
+
 e2e/run_all.sh build/mingw
