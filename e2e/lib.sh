@@ -39,14 +39,16 @@ setting() {  # NAME: a value Brindlewick keeps
 }
 
 # Starts a Wine program that logs to $log (named in its arguments as $wlog), in place of
-# the one started before, and waits for its "ready" line.
+# the one started before, and waits for its "ready" line: some 60 seconds, since the
+# first program of a fresh prefix on a busy machine spends many seconds on Wine's own
+# start (its fonts, its services).
 start_logged() {
   stop_app
   : >"$log"
   wine "$@" &
   app_pid=$!
-  wait_for grep -qx ready "$log" && return 0
-  echo "$(basename "$1") did not get ready"; cat "$log"
+  for _ in $(seq 600); do grep -qx ready "$log" && return 0; sleep 0.1; done
+  echo "$(basename "$1") did not get ready within 60 seconds"; cat "$log"
   exit 1
 }
 
