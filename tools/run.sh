@@ -86,8 +86,8 @@ log=$demo/room.log
 wine "$BW_BUILD/practice/PracticeRoom.exe" --sn "$me" --room "$room" --partner "$you" \
   --log "Z:${log//\//\\}" &
 room_pid=$!
-if ! bw_poll 300 0.05 grep -qx ready "$log"; then
-  echo "run: the practice room did not get ready within 15 seconds" >&2
+if ! bw_poll 1200 0.05 grep -qx ready "$log"; then
+  echo "run: the practice room did not get ready within 60 seconds" >&2
   exit 1
 fi
 
