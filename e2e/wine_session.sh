@@ -21,9 +21,10 @@ bw_free_display() {
   return 1
 }
 
+# Safe under `set -e` and when either has already ended.
 bw_wine_stop() {
-  wineserver -k >/dev/null 2>&1 || true
-  [ -n "${BW_XVFB_PID:-}" ] && kill "$BW_XVFB_PID" 2>/dev/null
+  timeout 30 wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${BW_XVFB_PID:-}" ]; then kill "$BW_XVFB_PID" 2>/dev/null || true; fi
   BW_XVFB_PID=
 }
 

@@ -70,9 +70,10 @@ fi
 timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1
 
 room_pid= bw_pid=
+# Ends everything the run started, whatever has already ended by itself.
 stop_all() {
-  [ -n "$bw_pid" ] && kill "$bw_pid" 2>/dev/null
-  [ -n "$room_pid" ] && kill "$room_pid" 2>/dev/null
+  local pid
+  for pid in $bw_pid $room_pid; do kill "$pid" 2>/dev/null || true; done
   bw_wine_stop
 }
 trap stop_all EXIT
@@ -82,13 +83,33 @@ trap 'echo; echo "run: interrupted"; exit 130' INT TERM
 # values Brindlewick puts in for %me%, %room% and %you%.
 me=ZornaVelde room="Town Square" you=MoSsWhIrLz
 log=$demo/room.log
-: >"$log"
-wine "$BW_BUILD/practice/PracticeRoom.exe" --sn "$me" --room "$room" --partner "$you" \
-  --log "Z:${log//\//\\}" &
-room_pid=$!
-if ! bw_poll 1200 0.05 grep -qx ready "$log"; then
+# Starts the practice room and waits, a minute at most, for its "ready" line; says how it
+# failed when the line does not come.
+start_room() {
+  local status
+  : >"$log"
+  wine "$BW_BUILD/practice/PracticeRoom.exe" --sn "$me" --room "$room" --partner "$you" \
+    --log "Z:${log//\//\\}" &
+  room_pid=$!
+  for _ in $(seq 1200); do
+    grep -qx ready "$log" && return 0
+    if ! kill -0 "$room_pid" 2>/dev/null; then
+      wait "$room_pid" && status=0 || status=$?
+      room_pid=
+      echo "run: the practice room ended before it was ready (status $status)" >&2
+      return 1
+    fi
+    sleep 0.05
+  done
   echo "run: the practice room did not get ready within 60 seconds" >&2
-  exit 1
+  return 1
+}
+if ! start_room; then
+  # Once more, as a person would: on a fresh prefix the first program has been seen to
+  # fail while Wine was still busy with the prefix.
+  [ -z "$room_pid" ] || kill "$room_pid" 2>/dev/null || true
+  echo "run: starting the practice room again" >&2
+  start_room || exit 1
 fi
 
 if [ -n "$interactive" ]; then
