@@ -8,7 +8,7 @@
 
 namespace bw {
 
-struct FontSpec {
+struct FontLook {
   const char* face = "";
   int pixelHeight = 0;  // of the characters, not of the cell
   bool bold = false;
@@ -24,11 +24,11 @@ struct FontSpec {
   BYTE pitchAndFamily = DEFAULT_PITCH | FF_SWISS;
 };
 
-[[nodiscard]] inline FontHandle CreateFontOf(const FontSpec& spec, const char* face) {
-  return FontHandle(CreateFontA(-spec.pixelHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
-                                spec.italic, spec.underline, spec.strikeout, spec.charset,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, spec.quality,
-                                spec.pitchAndFamily, face));
+[[nodiscard]] inline FontHandle CreateFontOf(const FontLook& look, const char* face) {
+  return FontHandle(CreateFontA(-look.pixelHeight, 0, 0, 0, look.bold ? FW_BOLD : FW_NORMAL,
+                                look.italic, look.underline, look.strikeout, look.charset,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, look.quality,
+                                look.pitchAndFamily, face));
 }
 
 // Whether the system draws `font` in the face of that name, not a stand-in for it.
@@ -42,10 +42,10 @@ struct FontSpec {
 }
 
 // An empty handle when the system cannot make the font.
-[[nodiscard]] inline FontHandle MakeFont(const FontSpec& spec) {
-  FontHandle font = CreateFontOf(spec, spec.face);
-  if (spec.fallbackFace && !HasOwnFace(font, spec.face))
-    font = CreateFontOf(spec, spec.fallbackFace);
+[[nodiscard]] inline FontHandle MakeFont(const FontLook& look) {
+  FontHandle font = CreateFontOf(look, look.face);
+  if (look.fallbackFace && !HasOwnFace(font, look.face))
+    font = CreateFontOf(look, look.fallbackFace);
   return font;
 }
 
