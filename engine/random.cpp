@@ -8,7 +8,7 @@ namespace bw {
 
 namespace {
 constexpr std::uint32_t kStart = 0x50000;
-constexpr std::uint32_t kMask = 0xFFFFFF;    // 24 bits of g_state
+constexpr std::uint32_t kMask = 0xFFFFFF;    // 24 bits of state
 constexpr double kScale = 1.0 / 16777216.0;  // 2^-24, exact
 
 std::uint32_t g_state = kStart;
@@ -18,7 +18,7 @@ ClockSource g_clock;
 
 double NextRandom() {
   if (g_scripted) return g_scripted();
-  // Unsigned 32-bit wrap-around keeps the low 24 bits exact, which is all the g_state holds.
+  // Unsigned 32-bit wrap-around keeps the low 24 bits exact, which is all the state holds.
   g_state = (g_state * 0x43FD43FDu + 0xC39EC3u) & kMask;
   return static_cast<double>(g_state) * kScale;
 }
