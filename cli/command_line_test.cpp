@@ -50,9 +50,7 @@ TEST(ParseCommandLine, ErrorsStayOnOneLine) {
   // A newline, a carriage return, an escape sequence and a C1 control (U+009B).
   for (std::string_view arg : {"--no\nsuch", "--effect=fa\nde", "--x\r\x1b[2J", "--\xc2\x9b[2J"}) {
     const std::string error = Parse({arg}).error;
-    EXPECT_TRUE(std::all_of(error.begin(), error.end(), [](char c) {
-      return c >= 0x20 && c != 0x7F;
-    })) << error;
+    EXPECT_TRUE(std::ranges::none_of(error, [](char c) { return c < 0x20 || c == 0x7F; })) << error;
     EXPECT_EQ(error.find("\xc2\x9b"), std::string::npos) << error;
   }
   EXPECT_NE(Parse({"--no\nsuch"}).error.find("'--no\\nsuch'"), std::string::npos);
