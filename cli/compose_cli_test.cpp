@@ -43,27 +43,19 @@ std::string Out(const std::vector<std::string>& args, const std::string& input =
   return run.out;
 }
 
+// What ComposeLine's tests leave out: tags, colors, placeholders, encoding, help, version.
 TEST(ComposeCli, EachOptionReachesTheComposer) {
   EXPECT_EQ(Out({"--bold", "--italic", "--underline", "--strikeout", "a"}),
             "<S><U><I><B>a</B></I></U></S>\n");
-  EXPECT_EQ(Out({"--hacker", "--backwards", "--spaced", "hello"}), "o L L e H\n");
-  EXPECT_EQ(Out({"--effect=waves", "Hey"}), "<SUP>H</SUP>e<SUB>y</SUB>\n");
-  EXPECT_EQ(Out({"--effect=grow-shrink", "--target=im", "a"}),
-            "<FONT SIZE=4>a<FONT SIZE=3><FONT SIZE=2><FONT SIZE=1><FONT SIZE=2><FONT SIZE=3>\n");
   EXPECT_EQ(Out({"--effect=fade", "--fade-colors=#00ff00,0", "a"}),
             "<FONT COLOR=#00FF00>a</FONT>\n");
-  EXPECT_EQ(Out({"--effect=alternate", "--alt-colors=0,16711680", "a"}),
-            "<FONT COLOR=#0000FF>a</FONT>\n");
   EXPECT_TRUE(std::regex_match(Out({"--effect=random", "a"}),
                                std::regex("<FONT COLOR=#[0-9A-F]{6}>a</FONT>\n")));
   EXPECT_EQ(Out({"--you=Z\xc3\xa9", "--backwards", "%me%<%YOU%"}), "\xc3\xa9Z<\n");
   EXPECT_EQ(Out({"%me%"}), "%me%\n");
   EXPECT_EQ(Out({"--encoding=windows-1252", "--elite", "TM \xc3\xa9 Hm"}), "\x99 \xe9 |-|^^\n");
-  EXPECT_EQ(Out({"--backwards", "--", "--\xf0\x9f\x98\x80"}), "\xf0\x9f\x98\x80--\n");
   EXPECT_TRUE(Out({"--bold", "--help", "--nonsense"}).starts_with("usage: brindlewick-compose "));
-  EXPECT_EQ(Out({"-h"}), Out({"--help"}));
   EXPECT_EQ(Out({"--version"}), "brindlewick-compose " BRINDLEWICK_VERSION "\n");
-  EXPECT_EQ(Out({"--bold", "-"}, "a\nb"), "<B>a</B>\n<B>b</B>\n");
 }
 
 TEST(ComposeCli, StandardInputLineByLineWithTheGeneratorRunningOn) {
@@ -88,7 +80,6 @@ TEST(ComposeCli, BadInputGivesOneMessageAndNoPartialLine) {
     std::vector<std::string> args;
     std::string input, out, message;
   } cases[] = {
-      {{"--frobnicate", "x"}, "", "", "unknown option '--frobnicate'"},
       {{"--alt-colors=#12345,0", "x"}, "", "", "for --alt-colors"},
       {{"--fade-colors=0,16777216", "x"}, "", "", "for --fade-colors"},
       {{"ok\xe2\x82"}, "", "", "TEXT: invalid UTF-8 at byte 3"},

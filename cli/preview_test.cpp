@@ -12,10 +12,8 @@ std::string Faint(const std::string& mark) {
 }
 
 TEST(PreviewLine, AFadedBoldLineInTwentyFourBitColorsOrNone) {
-  StyleOptions options;
-  options.Bold = true;
-  options.Effect = EffectMode::ColorFade;
-  const Text markup = ComposeMessage(u"a b", options, SendTarget::Chat);
+  const Text markup =
+      ComposeMessage(u"a b", {.Bold = true, .Effect = EffectMode::ColorFade}, SendTarget::Chat);
   EXPECT_EQ(PreviewLine(markup, true),
             "\x1b[1;38;2;255;0;0ma\x1b[0m\x1b[1m \x1b[0m\x1b[1;38;2;0;0;255mb\x1b[0m");
   EXPECT_EQ(PreviewLine(markup, false), "\x1b[1ma\x1b[0m\x1b[1m \x1b[0m\x1b[1mb\x1b[0m");

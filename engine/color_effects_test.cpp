@@ -24,10 +24,13 @@ TEST(NextRandom, StartsFromAFixedState) {
   for (double draw : {0.7055475, 0.5334240, 0.5795186}) EXPECT_NEAR(NextRandom(), draw, 1e-7);
 }
 
-TEST(FadeText, StepsTruncateTowardZeroAdvanceByPositionAndClamp) {
-  EXPECT_EQ(FadeText(u"abc", kRed, kBlue), Markup({u"FF0000a", u"80007Fb", u"0100FEc"}));
-  // -255 over a divisor of 7 is -36 a step, so eight characters stop at 255 - 7 * 36 = 3.
-  EXPECT_TRUE(FadeText(u"abcdefgh", kRed, 0).ends_with(Markup({u"030000h"})));
+TEST(ColorEffects, GiveNothingForSpacesAlone) {
+  const TextView spaces = u"   ";
+  EXPECT_EQ(FadeText(spaces, kRed, kBlue) + AlternateColorText(spaces, kRed, kBlue), u"");
+  EXPECT_EQ(RandomColorText(spaces), u"");
+}
+
+TEST(FadeText, AdvancesByPositionAndClamps) {
   // After a leading space "a" is already a step on, and "b" is held at blue by the clamp.
   EXPECT_EQ(FadeText(u" ab", kRed, kBlue), Markup({u" ", u"0000FFa", u"0000FFb"}));
   // U+00A0 counts as a character; each space is counted by a replacement, with a yield.
@@ -35,7 +38,6 @@ TEST(FadeText, StepsTruncateTowardZeroAdvanceByPositionAndClamp) {
   EXPECT_EQ(FadeText(u"a\u00a0 b ", kRed, kBlue),
             Markup({u"FF0000a", u"80007F\u00a0", u" ", u"0100FEb", u" "}));
   EXPECT_EQ(yields.count, 2);
-  EXPECT_EQ(FadeText(u"", kRed, kBlue) + FadeText(u"   ", kRed, kBlue), u"");
 }
 
 // 255 over a divisor of 2 is 127.5 a step: 127 up and -127 down, in every channel.
@@ -44,17 +46,10 @@ TEST(FadeText, EveryChannelStepsTruncatedTowardZeroUpAndDown) {
   EXPECT_EQ(FadeText(u"abc", 0x00FF00, 0xFF00FF), Markup({u"00FF00a", u"7F807Fb", u"FE01FEc"}));
 }
 
-TEST(AlternateColorText, StartsWithTheSecondAndSkipsSpaces) {
-  EXPECT_EQ(AlternateColorText(u" a\u00a0 <", kRed, kBlue),
-            Markup({u" ", u"0000FFa", u"FF0000\u00a0", u" ", u"0000FF<"}));
-  EXPECT_EQ(AlternateColorText(u"", kRed, kBlue) + AlternateColorText(u"   ", kRed, kBlue), u"");
-}
-
 TEST(RandomColorText, ThreeDrawsPerCharacterRedFirst) {
   testing::ScriptedRandom random({0.0, 0.5, 0.999, 0.25, 0.0, 0.0});
   EXPECT_EQ(RandomColorText(u"a b"), Markup({u"0080FFa", u" ", u"400000b"}));
   EXPECT_EQ(random.count, 6u);
-  EXPECT_EQ(RandomColorText(u"") + RandomColorText(u"   "), u"");
 }
 
 TEST(RandomColorText, EachChannelIsTheWholePartOfTheDrawTimes256) {

@@ -8,40 +8,29 @@
 namespace bw {
 namespace {
 
-// Flags B I U S, h(acker) e(lite) s(paced) b(ackwards), M for IM; after "/", effect a f r w g.
-Text Compose(std::string_view flags, TextView text) {
-  StyleOptions o;
-  bool im = false;
-  bool* const switches[] = {&o.Bold,  &o.Italic, &o.Underline, &o.Strikeout, &o.Hacker,
-                            &o.Elite, &o.Spaced, &o.Backwards, &im};
-  const auto slash = flags.find('/');
-  for (char f : flags.substr(0, slash)) *switches[std::string_view("BIUShesbM").find(f)] = true;
-  const char effect = slash == flags.npos ? ' ' : flags[slash + 1];
-  o.Effect = static_cast<EffectMode>(std::string_view(" afrwg").find(effect));
-  return ComposeMessage(text, o, im ? SendTarget::IM : SendTarget::Chat);
-}
+using enum EffectMode;
 
-TEST(ComposeMessage, TransformsThenEffectThenTagsBoldInnermost) {
+TEST(ComposeMessage, TransformsInTheirOrderThenTheEffect) {
   testing::ScriptedRandom random({0.0});
-  EXPECT_EQ(Compose("BIUS", u"hi"), u"<S><U><I><B>hi</B></I></U></S>");
-  EXPECT_EQ(Compose("hesb", u"hello TM"), u"™   ø £ £ ê | - |");
-  EXPECT_EQ(Compose("sb/w", u"abc"), u"<SUP>c</SUP> <SUB>b</SUB> <SUP>a</SUP><SUB></SUB>");
-  EXPECT_EQ(Compose("B/a", u"ab"),
-            u"<B><FONT COLOR=#000000>a</FONT><FONT COLOR=#00FF00>b</FONT></B>");
-  EXPECT_EQ(Compose("U/f", u"a"), u"<U><FONT COLOR=#FF0000>a</FONT></U>");
-  EXPECT_EQ(Compose("sI/r", u" a "), u"<I><FONT COLOR=#000000>a</FONT></I>");
-  EXPECT_EQ(Compose("hS/g", u"hi"), u"<S>Hi</S>");
-  EXPECT_EQ(Compose("M/g", u"hi"),
-            u"<FONT SIZE=4>h<FONT SIZE=3>i<FONT SIZE=2><FONT SIZE=1><FONT SIZE=2><FONT SIZE=3>");
-  EXPECT_EQ(Compose("B", u""), u"<B></B>");
+  const auto compose = [](TextView text, const StyleOptions& options) {
+    return ComposeMessage(text, options, SendTarget::Chat);
+  };
+  EXPECT_EQ(
+      compose(u"hello TM", {.Hacker = true, .Elite = true, .Spaced = true, .Backwards = true}),
+      u"™   ø £ £ ê | - |");
+  EXPECT_EQ(compose(u"abc", {.Spaced = true, .Backwards = true, .Effect = Waves}),
+            u"<SUP>c</SUP> <SUB>b</SUB> <SUP>a</SUP><SUB></SUB>");
 }
 
+// Longer than a 16-bit count holds, signed or not, of letters, spaces, U+00A0 and a pair.
 TEST(ComposeMessage, LongTextsAreComposedInFull) {
-  const Text text = testing::SampleText(32767 + 3);
-  for (std::string_view flags : {"BhbM", "BhbM/a", "BhbM/f", "BhbM/r", "BhbM/w", "BhbM/g"}) {
-    const Text markup = Compose(flags, text);
-    EXPECT_EQ(testing::StripTags(markup), ReverseText(HackerText(text))) << flags;
-    EXPECT_TRUE(markup.ends_with(u"</B>")) << flags;
+  Text text;
+  while (text.size() < 65536 + 3) text += u"Hi al\u00a0oe 1/4\xd83d\xde00 TM-y|";
+  for (EffectMode effect : {NoEffect, Alternate, ColorFade, Random, Waves, GrowShrink}) {
+    const StyleOptions options{.Bold = true, .Hacker = true, .Backwards = true, .Effect = effect};
+    const Text markup = ComposeMessage(text, options, SendTarget::IM);
+    EXPECT_EQ(testing::StripTags(markup), ReverseText(HackerText(text))) << int(effect);
+    EXPECT_TRUE(markup.ends_with(u"</B>")) << int(effect);
   }
 }
 

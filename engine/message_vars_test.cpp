@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/test_support.h"
-
 namespace bw {
 namespace {
 
@@ -16,19 +14,17 @@ struct FixedContext : MessageContext {
   std::string calls;
 };
 
+// One placeholder after another, so a name may bring in a placeholder that is still to come.
 TEST(ReplaceVars, FillsEachPlaceholderInAnyCaseCallingEveryReaderOnce) {
   const struct {
     TextView me, you, room, in, out;
-    int yields;
-  } cases[] = {{u"Ann", u"Ben", u"Lobby", u"hi %YOU%, %Me% in %room%", u"hi Ben, Ann in Lobby", 3},
-               {u"Ann", u"", u"Lobby", u"hi %you%!", u"hi !", 1},
-               {u"%room%", u"%me%", u"Lobby", u"%me% %you%", u"Lobby %me%", 3}};
+  } cases[] = {{u"Ann", u"Ben", u"Lobby", u"hi %YOU%, %Me% in %room%", u"hi Ben, Ann in Lobby"},
+               {u"Ann", u"", u"Lobby", u"hi %you%!", u"hi !"},
+               {u"%room%", u"%me%", u"Lobby", u"%me% %you%", u"Lobby %me%"}};
   for (const auto& c : cases) {
     FixedContext context(c.me, c.you, c.room);
-    testing::YieldCounter yields;
     EXPECT_EQ(ReplaceVars(c.in, context), c.out);
     EXPECT_EQ(context.calls, "me you room ") << "on " << c.out.size() << "-unit result";
-    EXPECT_EQ(yields.count, c.yields);
   }
 }
 

@@ -9,19 +9,6 @@
 namespace bw {
 namespace {
 
-TEST(ReplaceText, ResumesBehindEachReplacementWorkingOnItsOwnCopies) {
-  EXPECT_EQ(ReplaceText(u"aaa", u"aa", u"b", true), u"ba");
-  EXPECT_EQ(ReplaceText(u"x", u"x", u"xx", true), u"xx");
-  EXPECT_EQ(ReplaceText(u"Hi bOb", u"BoB", u"Al", false), u"Hi Al");
-  testing::YieldCounter yields;
-  EXPECT_EQ(ReplaceText(u"abc", u"", u"z", false) + ReplaceText(u"", u"x", u"y", false), u"abc");
-  EXPECT_EQ(yields.count, 0);
-  static Text text;
-  text = u"a-b-c";
-  SetYieldHook([] { text.assign(4096, u'z'); });
-  EXPECT_EQ(ReplaceText(text, u"-", u"+", true), u"a+b+c");
-}
-
 // The rule as first written: replace the first match, go on behind it. Slow, plainly right.
 Text ReplaceSlowly(TextView text, TextView find, TextView with, bool matchCase, int& yields) {
   const auto at = matchCase ? text.find(find) : UpperCase(text).find(UpperCase(find));

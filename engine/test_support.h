@@ -37,11 +37,4 @@ inline Text StripTags(TextView markup) {
   return plain;
 }
 
-// `length` units cycling through letters, spaces, U+00A0, Elite sequences and a pair.
-inline Text SampleText(std::size_t length) {
-  Text text;
-  while (text.size() < length) text += u"Hi al\u00a0oe 1/4\xd83d\xde00 TM-y|";
-  return text.substr(0, length);
-}
-
 }  // namespace bw::testing
