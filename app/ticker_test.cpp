@@ -79,18 +79,16 @@ TEST(CenteredLeft, HalfTheScreenLessHalfTheTextHalvesToEven) {
 
 TEST(CopyInto, CopiesWhatLiesInsideTheFrameAndNothingElse) {
   constexpr int kW = 5, kH = 3, kSw = 3, kSh = 2;
+  std::vector<std::uint32_t> source(kSw * kSh);
+  std::iota(source.begin(), source.end(), 100u);
   for (int left = -4; left <= 6; ++left) {
     for (int top = -3; top <= 4; ++top) {
-      std::vector<std::uint32_t> frame(kW * kH, 7u), source(kSw * kSh);
-      std::iota(source.begin(), source.end(), 100u);
+      std::vector<std::uint32_t> frame(kW * kH, 7u);
       CopyInto({frame.data(), kW, kH}, {source.data(), kSw, kSh}, left, top);
-      for (int y = 0; y < kH; ++y) {
-        for (int x = 0; x < kW; ++x) {
-          const int sx = x - left, sy = y - top;
-          const bool inside = sx >= 0 && sx < kSw && sy >= 0 && sy < kSh;
-          EXPECT_EQ(frame[y * kW + x], inside ? source[sy * kSw + sx] : 7u)
-              << "at " << left << "," << top << " pixel " << x << "," << y;
-        }
+      for (int i = 0; i < kW * kH; ++i) {
+        const int sx = i % kW - left, sy = i / kW - top;
+        const bool inside = sx >= 0 && sx < kSw && sy >= 0 && sy < kSh;
+        EXPECT_EQ(frame[i], inside ? source[sy * kSw + sx] : 7u) << left << "," << top << ": " << i;
       }
     }
   }
