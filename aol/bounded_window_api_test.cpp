@@ -19,7 +19,7 @@ using Kind = ScriptedWindowTree::MessageKind;
 // bound.
 struct Client {
   Client() {
-    const WindowHandle mdi = AddAolFrame(tree).mdi;
+    const WindowHandle mdi = AddAolFrame(tree);
     welcome = AddWelcome(tree, mdi, u"Zorna");
     im = AddImWindow(tree, mdi, u"Instant Message To: Ben");
     room = AddChatRoom(tree, mdi, u"Lobby");
@@ -34,7 +34,7 @@ struct Client {
 
 TEST(BoundedWindowApi, AnAnsweringClientGetsTheSameMessagesInTheSameOrder) {
   ScriptedWindowTree direct;
-  const WindowHandle mdi = AddAolFrame(direct).mdi;
+  const WindowHandle mdi = AddAolFrame(direct);
   AddWelcome(direct, mdi, u"Zorna");
   AddImWindow(direct, mdi, u"Instant Message To: Ben");
   AddChatRoom(direct, mdi, u"Lobby");

@@ -18,7 +18,7 @@ std::vector<Message> Delivery(WindowHandle input, WindowHandle send, const std::
 
 TEST(Senders, EachWritesItsBoxPressesItsControlAndTouchesNothingElse) {
   ScriptedWindowTree tree;
-  const WindowHandle mdi = AddAolFrame(tree).mdi;
+  const WindowHandle mdi = AddAolFrame(tree);
   const ScriptedImWindow im = AddImWindow(tree, mdi, u"Instant Message From: Cy");
   const ScriptedChatRoom chat = AddChatRoom(tree, mdi, u"Lobby");
   // Controls after the first image, a second image among them, change nothing.
@@ -46,7 +46,7 @@ TEST(Senders, NoTargetMeansNoMessageAtAll) {
   for (std::size_t i = 0; i < std::size(rooms); ++i) {
     ScriptedWindowTree tree;
     if (i > 0) {
-      const WindowHandle mdi = AddAolFrame(tree).mdi;
+      const WindowHandle mdi = AddAolFrame(tree);
       const WindowHandle room = tree.AddChild(mdi, "AOL Child", u"Lobby");
       for (const char* inner : rooms[i]) tree.AddChild(room, inner);
       const WindowHandle im = tree.AddChild(mdi, "AOL Child", u"Instant Message To: Ben");
