@@ -16,7 +16,7 @@ namespace {
 using Kind = ScriptedWindowTree::MessageKind;
 
 // A client signed on as "Zorna" in the room "Lobby", with an IM open.
-ScriptedChatRoom AddClient(ScriptedWindowTree& tree) {
+ScriptedDocument AddClient(ScriptedWindowTree& tree) {
   const WindowHandle mdi = AddAolFrame(tree);
   AddWelcome(tree, mdi, u"Zorna");
   AddImWindow(tree, mdi, u"Instant Message To: Ben");
@@ -26,7 +26,7 @@ ScriptedChatRoom AddClient(ScriptedWindowTree& tree) {
 // That client reached through the bound.
 struct Client {
   ScriptedWindowTree tree;
-  ScriptedChatRoom room = AddClient(tree);
+  ScriptedDocument room = AddClient(tree);
   ScriptedCallRunner runner;
   BoundedWindowApi api{tree, runner};
 };

@@ -12,17 +12,11 @@
 
 namespace bw {
 
-struct ScriptedChatRoom {
-  WindowHandle room = 0;
-  WindowHandle conversation = 0;  // "RICHCNTL"
-  WindowHandle input = 0;         // two siblings before the image
-  WindowHandle send = 0;          // the sibling just before the image
-};
-
-struct ScriptedImWindow {
+// A chat room or an IM window, and the controls a sender uses.
+struct ScriptedDocument {
   WindowHandle window = 0;
-  WindowHandle conversation = 0;
-  WindowHandle input = 0;  // the sibling just before "Send"
+  WindowHandle conversation = 0;  // "RICHCNTL"
+  WindowHandle input = 0;
   WindowHandle send = 0;
 };
 
@@ -45,13 +39,13 @@ inline WindowHandle AddAolFrame(ScriptedWindowTree& tree) {
 // An "AOL Child" (or roomClass) titled name whose children are, in order: "RICHCNTL",
 // "_AOL_Listbox", the input box, the send control, "_AOL_Image", "_AOL_Combobox".
 // Leaving out one inner class (omitClass) makes a window that is no chat room.
-inline ScriptedChatRoom AddChatRoom(ScriptedWindowTree& tree, WindowHandle mdi, TextView name,
+inline ScriptedDocument AddChatRoom(ScriptedWindowTree& tree, WindowHandle mdi, TextView name,
                                     std::string_view roomClass = "AOL Child",
                                     std::string_view omitClass = {}) {
-  ScriptedChatRoom chat;
-  chat.room = tree.AddChild(mdi, roomClass, name);
+  ScriptedDocument chat;
+  chat.window = tree.AddChild(mdi, roomClass, name);
   const auto inner = [&](std::string_view className) {
-    return className == omitClass ? WindowHandle{0} : tree.AddChild(chat.room, className);
+    return className == omitClass ? WindowHandle{0} : tree.AddChild(chat.window, className);
   };
   chat.conversation = inner("RICHCNTL");
   inner("_AOL_Listbox");
@@ -64,8 +58,8 @@ inline ScriptedChatRoom AddChatRoom(ScriptedWindowTree& tree, WindowHandle mdi, 
 }
 
 // An "AOL Child" titled title: conversation, input box, a "Send" button.
-inline ScriptedImWindow AddImWindow(ScriptedWindowTree& tree, WindowHandle mdi, TextView title) {
-  ScriptedImWindow im;
+inline ScriptedDocument AddImWindow(ScriptedWindowTree& tree, WindowHandle mdi, TextView title) {
+  ScriptedDocument im;
   im.window = tree.AddChild(mdi, "AOL Child", title);
   im.conversation = tree.AddChild(im.window, "RICHCNTL");
   im.input = tree.AddChild(im.window, "RICHCNTL");

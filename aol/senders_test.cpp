@@ -19,10 +19,10 @@ std::vector<Message> Delivery(WindowHandle input, WindowHandle send, const std::
 TEST(Senders, EachWritesItsBoxPressesItsControlAndTouchesNothingElse) {
   ScriptedWindowTree tree;
   const WindowHandle mdi = AddAolFrame(tree);
-  const ScriptedImWindow im = AddImWindow(tree, mdi, u"Instant Message From: Cy");
-  const ScriptedChatRoom chat = AddChatRoom(tree, mdi, u"Lobby");
+  const ScriptedDocument im = AddImWindow(tree, mdi, u"Instant Message From: Cy");
+  const ScriptedDocument chat = AddChatRoom(tree, mdi, u"Lobby");
   // Controls after the first image, a second image among them, change nothing.
-  for (const char* c : {"_AOL_Edit", "_AOL_Icon", "_AOL_Image"}) tree.AddChild(chat.room, c);
+  for (const char* c : {"_AOL_Edit", "_AOL_Icon", "_AOL_Image"}) tree.AddChild(chat.window, c);
   SendChat(tree, u"<B>caf\u00e9 \u20ac</B>");
   EXPECT_EQ(tree.Actions(), Delivery(chat.input, chat.send, "<B>caf\xe9 \x80</B>"));
 

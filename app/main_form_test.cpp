@@ -78,8 +78,8 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
 
   static inline Rig* current = nullptr;
   ScriptedWindowTree tree;
-  ScriptedChatRoom room;
-  ScriptedImWindow im;
+  ScriptedDocument room;
+  ScriptedDocument im;
   AolMessageContext vars{tree};
   MainForm form{{tree, vars, *this, *this, *this, *this}};
   void (*midWork)(MainForm&) = nullptr;
