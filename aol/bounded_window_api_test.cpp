@@ -15,29 +15,25 @@ namespace {
 
 using Kind = ScriptedWindowTree::MessageKind;
 
-// A client signed on as "Zorna" in the room "Lobby", with an IM open, reached through the
-// bound.
+// A client signed on as "Zorna" in the room "Lobby", with an IM open.
+ScriptedDocument AddClient(ScriptedWindowTree& tree) {
+  const WindowHandle mdi = AddAolFrame(tree);
+  AddWelcome(tree, mdi, u"Zorna");
+  AddImWindow(tree, mdi, u"Instant Message To: Ben");
+  return AddChatRoom(tree, mdi, u"Lobby");
+}
+
+// That client reached through the bound.
 struct Client {
-  Client() {
-    const WindowHandle mdi = AddAolFrame(tree).mdi;
-    welcome = AddWelcome(tree, mdi, u"Zorna");
-    im = AddImWindow(tree, mdi, u"Instant Message To: Ben");
-    room = AddChatRoom(tree, mdi, u"Lobby");
-  }
   ScriptedWindowTree tree;
+  ScriptedDocument room = AddClient(tree);
   ScriptedCallRunner runner;
   BoundedWindowApi api{tree, runner};
-  WindowHandle welcome = 0;
-  ScriptedImWindow im;
-  ScriptedChatRoom room;
 };
 
 TEST(BoundedWindowApi, AnAnsweringClientGetsTheSameMessagesInTheSameOrder) {
   ScriptedWindowTree direct;
-  const WindowHandle mdi = AddAolFrame(direct).mdi;
-  AddWelcome(direct, mdi, u"Zorna");
-  AddImWindow(direct, mdi, u"Instant Message To: Ben");
-  AddChatRoom(direct, mdi, u"Lobby");
+  AddClient(direct);
   Client bounded;
   for (WindowApi* api : {static_cast<WindowApi*>(&direct), static_cast<WindowApi*>(&bounded.api)}) {
     const Exchange send(*api);

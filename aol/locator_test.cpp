@@ -21,7 +21,7 @@ TEST(Locator, NoClientGivesNothingAndSendsNothing) {
 
 TEST(FindChatRoom, ExactClassAllFourInnerClassesEarliestRoom) {
   ScriptedWindowTree tree;
-  const WindowHandle mdi = AddAolFrame(tree).mdi;
+  const WindowHandle mdi = AddAolFrame(tree);
   AddChatRoom(tree, mdi, u"Upper", "AOL CHILD");
   for (const char* omitted : {"RICHCNTL", "_AOL_Image", "_AOL_Listbox", "_AOL_Combobox"}) {
     AddChatRoom(tree, mdi, u"Broken", "AOL Child", omitted);
@@ -38,7 +38,7 @@ TEST(FindChatRoom, ExactClassAllFourInnerClassesEarliestRoom) {
 
 TEST(FindChatRoom, DocumentWalkEndsOnALoopingChain) {
   ScriptedWindowTree tree;
-  const WindowHandle mdi = AddAolFrame(tree).mdi;
+  const WindowHandle mdi = AddAolFrame(tree);
   tree.LoopSibling(tree.AddChild(mdi, "AOL CHILD", u"No room"), 3 * kMaxSiblingWalk);
   AddChatRoom(tree, mdi, u"Beyond the loop");
   EXPECT_EQ(FindChatRoom(tree), 0u);
@@ -46,7 +46,7 @@ TEST(FindChatRoom, DocumentWalkEndsOnALoopingChain) {
 
 TEST(Readers, CutTheTitleAsTheClientWritesIt) {
   ScriptedWindowTree tree;
-  const WindowHandle mdi = AddAolFrame(tree).mdi;
+  const WindowHandle mdi = AddAolFrame(tree);
   // A window we write to outranks the earlier one that wrote to us.
   AddImWindow(tree, mdi, u"Instant Message From: Cy");
   const WindowHandle im = AddImWindow(tree, mdi, u"").window;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "aol/bounded_window_api.h"
@@ -23,10 +24,22 @@ class ScriptedCallRunner final : public CallRunner {
   // Every window, whatever was scripted for it.
   void SetAnswerMsForAll(std::optional<long> ms) { allMs_ = ms; }
 
-  std::optional<long> Run(WindowHandle target, std::function<void()> call, long waitMs) override;
+  std::optional<long> Run(WindowHandle target, std::function<void()> call, long waitMs) override {
+    waits_.push_back(waitMs);
+    const auto scripted = answerMs_.find(target);
+    const long takes = allMs_ ? *allMs_ : scripted != answerMs_.end() ? scripted->second : 0;
+    if (takes == kNever || takes > waitMs) {
+      late_.push_back(std::move(call));
+      return std::nullopt;
+    }
+    call();
+    return takes;
+  }
 
   // Delivers the calls kept so far, oldest first.
-  void WakeUp();
+  void WakeUp() {
+    for (auto& call : std::exchange(late_, {})) call();
+  }
   // The wait each call was given, in order.
   [[nodiscard]] const std::vector<long>& Waits() const { return waits_; }
 

@@ -5,17 +5,19 @@
 // delivered, whatever its target, so a test can check which windows were touched.
 //
 // Windows can be scripted to misbehave as another program's windows may: announce a
-// text length they do not keep to, vanish, or react to a message (a client sending its
-// input box's text on a press, a window closing while it is being searched).
+// text length they do not keep to, loop their sibling chain, or react to a press (a
+// client sending its input box's text).
 
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "aol/window_api.h"
+#include "engine/codepage1252.h"
 #include "engine/text.h"
 
 namespace bw {
@@ -41,25 +43,26 @@ class ScriptedWindowTree : public WindowApi {
     friend bool operator==(const Message&, const Message&) = default;
   };
 
-  // Called after the message has had its effect; it may change the tree at will.
+  // Called after the press has had its effect; it may change the tree at will.
   using Reaction = std::function<void(ScriptedWindowTree& tree)>;
 
-  // New windows go to the end of their sibling order (the bottom of the z-order). Texts
-  // are stored as Windows-1252 bytes, a character without a byte becoming '?'.
-  WindowHandle AddTopLevel(std::string_view className, TextView text = {});
+  // New windows go to the end of their sibling order (the bottom of the z-order); under a
+  // parent that names no window there is none (0). Texts are stored as Windows-1252
+  // bytes, a character without a byte becoming '?'.
   WindowHandle AddChild(WindowHandle parent, std::string_view className, TextView text = {});
+  WindowHandle AddTopLevel(std::string_view className, TextView text = {}) {
+    return AddChild(0, className, text);
+  }
   // Destroys the window and everything below it; its handle then names no window and
   // is never given out again.
   void Remove(WindowHandle window);
 
-  [[nodiscard]] bool Exists(WindowHandle window) const;
   [[nodiscard]] Text TextOf(WindowHandle window) const;
   void SetTextOf(WindowHandle window, TextView text);
-  [[nodiscard]] bool IsTopmost(WindowHandle window) const;
-  // What the window answers to WM_GETTEXTLENGTH from now on, whatever text it holds;
-  // nullopt makes it truthful again.
-  void SetReportedLength(WindowHandle window, std::optional<long> length);
-  void React(WindowHandle window, MessageKind kind, Reaction reaction);
+  // What the window answers to WM_GETTEXTLENGTH from now on, whatever text it holds.
+  void SetReportedLength(WindowHandle window, long length);
+  // What the window does on each WM_LBUTTONUP it is sent.
+  void OnPress(WindowHandle window, Reaction reaction);
   // For its next `rounds` calls, NextSibling(window) answers window itself, as in a
   // sibling chain that another program's reordering has turned into a loop; then the
   // chain goes on, so a walk that does not stop by itself ends late rather than never.
@@ -68,22 +71,23 @@ class ScriptedWindowTree : public WindowApi {
   [[nodiscard]] const std::vector<Message>& Messages() const { return messages_; }
   // The messages that change something (text, press, band): what a sender may deliver.
   [[nodiscard]] std::vector<Message> Actions() const;
-  [[nodiscard]] std::vector<Message> MessagesTo(WindowHandle window) const;
   void ClearMessages() { messages_.clear(); }
 
   WindowHandle FindTopLevel(const char* className) override;
   WindowHandle FirstChild(WindowHandle window) override;
   WindowHandle NextSibling(WindowHandle window) override;
-  WindowHandle PrevSibling(WindowHandle window) override;
+  WindowHandle PrevSibling(WindowHandle window) override { return Sibling(window, -1); }
   void ClassName(WindowHandle window, char* buffer, int capacity) override;
   long TextLength(WindowHandle window) override;
   void CopyText(WindowHandle window, char* buffer, int capacity) override;
   void WriteText(WindowHandle window, const char* text) override;
-  void ButtonDown(WindowHandle window) override;
+  void ButtonDown(WindowHandle window) override { Record(MessageKind::kButtonDown, window); }
   void ButtonUp(WindowHandle window) override;
-  void SetTopmost(WindowHandle window, bool topmost) override;
-  std::string ToAnsi(TextView text) override;
-  Text FromAnsi(std::string_view bytes) override;
+  void SetTopmost(WindowHandle window, bool topmost) override {
+    Record(MessageKind::kSetTopmost, window, topmost ? "1" : "0");
+  }
+  std::string ToAnsi(TextView text) override { return EncodeWindows1252Lossy(text); }
+  Text FromAnsi(std::string_view bytes) override { return DecodeWindows1252(bytes); }
 
  private:
   struct Window {
@@ -92,17 +96,19 @@ class ScriptedWindowTree : public WindowApi {
     std::string text;
     std::vector<WindowHandle> children;
     std::optional<long> reportedLength;
-    bool topmost = false;
     long loopRounds = 0;
-    std::map<MessageKind, Reaction> reactions;
+    Reaction onPress;
   };
 
-  Window* Find(WindowHandle window);
   const Window* Find(WindowHandle window) const;
+  Window* Find(WindowHandle window) {
+    return const_cast<Window*>(std::as_const(*this).Find(window));
+  }
   std::vector<WindowHandle>& SiblingsOf(const Window& window);
   WindowHandle Sibling(WindowHandle window, int step);
-  WindowHandle Add(WindowHandle parent, std::string_view className, TextView text);
-  void Deliver(MessageKind kind, WindowHandle target, std::string bytes = {});
+  void Record(MessageKind kind, WindowHandle target, std::string bytes = {}) {
+    messages_.push_back({kind, target, std::move(bytes)});
+  }
 
   std::map<WindowHandle, Window> windows_;
   std::vector<WindowHandle> topLevel_;

@@ -18,11 +18,11 @@ std::vector<Message> Delivery(WindowHandle input, WindowHandle send, const std::
 
 TEST(Senders, EachWritesItsBoxPressesItsControlAndTouchesNothingElse) {
   ScriptedWindowTree tree;
-  const WindowHandle mdi = AddAolFrame(tree).mdi;
-  const ScriptedImWindow im = AddImWindow(tree, mdi, u"Instant Message From: Cy");
-  const ScriptedChatRoom chat = AddChatRoom(tree, mdi, u"Lobby");
+  const WindowHandle mdi = AddAolFrame(tree);
+  const ScriptedDocument im = AddImWindow(tree, mdi, u"Instant Message From: Cy");
+  const ScriptedDocument chat = AddChatRoom(tree, mdi, u"Lobby");
   // Controls after the first image, a second image among them, change nothing.
-  for (const char* c : {"_AOL_Edit", "_AOL_Icon", "_AOL_Image"}) tree.AddChild(chat.room, c);
+  for (const char* c : {"_AOL_Edit", "_AOL_Icon", "_AOL_Image"}) tree.AddChild(chat.window, c);
   SendChat(tree, u"<B>caf\u00e9 \u20ac</B>");
   EXPECT_EQ(tree.Actions(), Delivery(chat.input, chat.send, "<B>caf\xe9 \x80</B>"));
 
@@ -46,7 +46,7 @@ TEST(Senders, NoTargetMeansNoMessageAtAll) {
   for (std::size_t i = 0; i < std::size(rooms); ++i) {
     ScriptedWindowTree tree;
     if (i > 0) {
-      const WindowHandle mdi = AddAolFrame(tree).mdi;
+      const WindowHandle mdi = AddAolFrame(tree);
       const WindowHandle room = tree.AddChild(mdi, "AOL Child", u"Lobby");
       for (const char* inner : rooms[i]) tree.AddChild(room, inner);
       const WindowHandle im = tree.AddChild(mdi, "AOL Child", u"Instant Message To: Ben");

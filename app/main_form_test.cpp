@@ -24,10 +24,10 @@ using enum Swatch;
 // run, midWork runs once (so a faulty form fails, not recurses), else "yield" is journaled.
 struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   explicit Rig(bool chatOpen = true, bool imOpen = true) {
-    const ScriptedAolFrame aol = AddAolFrame(tree);
-    AddWelcome(tree, aol.mdi, u"Zorna");
-    if (chatOpen) room = AddChatRoom(tree, aol.mdi, u"Lobby");
-    if (imOpen) im = AddImWindow(tree, aol.mdi, u"Instant Message To: Ben");
+    const WindowHandle mdi = AddAolFrame(tree);
+    AddWelcome(tree, mdi, u"Zorna");
+    if (chatOpen) room = AddChatRoom(tree, mdi, u"Lobby");
+    if (imOpen) im = AddImWindow(tree, mdi, u"Instant Message To: Ben");
     current = this;
     SetYieldHook([] {
       if (auto work = std::exchange(current->midWork, nullptr)) return work(current->form);
@@ -78,8 +78,8 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
 
   static inline Rig* current = nullptr;
   ScriptedWindowTree tree;
-  ScriptedChatRoom room;
-  ScriptedImWindow im;
+  ScriptedDocument room;
+  ScriptedDocument im;
   AolMessageContext vars{tree};
   MainForm form{{tree, vars, *this, *this, *this, *this}};
   void (*midWork)(MainForm&) = nullptr;
