@@ -45,6 +45,7 @@ TEST(ScreenUnits, TheHeightsTheWindowIsGivenReadBackAsGivenAtAnyDensity) {
     const int other = units.TwipsToPixels(kRolledHeight) + 1;
     ASSERT_NE(units.ReadBack(other, kRolledHeight), kRolledHeight) << dpi;
   }
+  EXPECT_EQ(ScreenUnits(106).PixelsToTwips(66), 897);  // 896.6: rounded, not cut
 }
 
 }  // namespace
