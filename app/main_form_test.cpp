@@ -212,6 +212,7 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
     EXPECT_EQ(rig.look + " " + std::to_string(rig.place.Height), c.rolled);
 
     rig.journal.clear();
+    rig.box = u"typed, never sent";
     rig.minimized = c.minimized;
     rig.swatches[From] = 77;
     rig.form.RequestClose();
