@@ -49,8 +49,9 @@ TEST(ComposeCli, EachOptionReachesTheComposer) {
             "<S><U><I><B>a</B></I></U></S>\n");
   EXPECT_EQ(Out({"--effect=fade", "--fade-colors=#00ff00,0", "a"}),
             "<FONT COLOR=#00FF00>a</FONT>\n");
-  EXPECT_TRUE(std::regex_match(Out({"--effect=random", "a"}),
-                               std::regex("<FONT COLOR=#[0-9A-F]{6}>a</FONT>\n")));
+  const std::string random = Out({"--effect=random", "a"});
+  EXPECT_TRUE(std::regex_match(random, std::regex("<FONT COLOR=#[0-9A-F]{6}>a</FONT>\n")));
+  EXPECT_NE(random, Out({"--effect=fade", "a"}));  // odds of 1 in 2^24 to meet by chance
   EXPECT_EQ(Out({"--you=Z\xc3\xa9", "--backwards", "%me%<%YOU%"}), "\xc3\xa9Z<\n");
   EXPECT_EQ(Out({"%me%"}), "%me%\n");
   EXPECT_EQ(Out({"--encoding=windows-1252", "--elite", "TM \xc3\xa9 Hm"}), "\x99 \xe9 |-|^^\n");
