@@ -4,7 +4,7 @@
 
 #include "cli/graphemes.h"
 #include "engine/utf8.h"
-#include "practice/markup.h"
+#include "markup/reader.h"
 
 namespace bw::cli {
 

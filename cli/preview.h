@@ -1,7 +1,7 @@
 #pragma once
 // The line as the AOL client shows it, drawn in a terminal with its escape sequences, for
-// a look before the markup is pasted anywhere. The markup is read as the practice room
-// reads it (practice/markup.h), so the two show the same line.
+// a look before the markup is pasted anywhere. The markup is read by the one reader of the
+// client's markup (markup/reader.h), so every front end shows the same line.
 //
 // A run of characters in one style is written in its color as a 24-bit foreground, and in
 // bold, italic, underline and strike-through as it has them; text in no <FONT COLOR> keeps

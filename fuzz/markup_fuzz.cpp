@@ -1,4 +1,4 @@
-// The practice room's markup reader against a second, plainer reading of the same rules:
+// The markup reader against a second, plainer reading of the same rules:
 // every visible character must come out in the style the reference gives it, the runs
 // must be non-empty with neighbours that differ, and the text must be the line minus the
 // recognised tags.
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
-#include "practice/markup.h"
+#include "markup/reader.h"
 
 namespace bw {
 namespace {

@@ -147,17 +147,4 @@ std::vector<LaidLine> LayOutRuns(const std::vector<StyledRun>& runs, const WrapO
   return line.Finish();
 }
 
-std::vector<StyledRun> EntryRuns(TextView sender, TextView line, bool showMarkup) {
-  RunStyle senderStyle;
-  senderStyle.bold = true;
-  senderStyle.color = MakeColorRef(0x1C, 0x33, 0x8A);
-  std::vector<StyledRun> runs = {{Text(sender) + u":", senderStyle}, {u" ", RunStyle{}}};
-  if (showMarkup) {
-    if (!line.empty()) runs.push_back({Text(line), RunStyle{}});
-  } else {
-    for (StyledRun& run : ParseMarkup(line)) runs.push_back(std::move(run));
-  }
-  return runs;
-}
-
 }  // namespace bw

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/text.h"
-#include "practice/markup.h"
+#include "markup/reader.h"
 
 namespace bw {
 
@@ -48,9 +48,5 @@ struct WrapOptions {
 [[nodiscard]] std::vector<LaidLine> LayOutRuns(const std::vector<StyledRun>& runs,
                                                const WrapOptions& options,
                                                const MeasureText& measure);
-
-// The runs of one transcript entry: the sender in bold navy, ": ", then the line read as
-// markup, or, when `showMarkup` is set, the line's characters as they arrived.
-[[nodiscard]] std::vector<StyledRun> EntryRuns(TextView sender, TextView line, bool showMarkup);
 
 }  // namespace bw

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "markup/entry.h"
 #include "practice/transcript_layout.h"
 #include "win32/font_win32.h"
 #include "win32/handle_win32.h"

@@ -1,4 +1,4 @@
-#include "practice/markup.h"
+#include "markup/reader.h"
 
 #include <optional>
 #include <tuple>

@@ -1,6 +1,8 @@
 #pragma once
-// The practice room's reading of a chat line: the client's HTML-like markup turned into
-// runs of text that share one look. Portable, so the rules are tested without a window.
+// A chat line read as the client reads it: its HTML-like markup turned into runs of text
+// that share one look. It is the inverse of what the engine writes, and every front end
+// that shows a styled line (the main window's preview, the practice room's transcripts,
+// the composer's --preview) reads with it, so all of them show a line alike.
 //
 // Recognised tags, matched in any letter case, each closing tag with its "/" form:
 //   <FONT COLOR=#RRGGBB>, <FONT SIZE=1..4> (both attributes may stand in one tag, values

@@ -1,4 +1,4 @@
-#include "practice/markup.h"
+#include "markup/reader.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ TEST(ParseMarkup, AShiftClosesTheInnermostOfItsKindBeneathTheOther) {
 
 // Each close used to look for its kind down the whole stack, so a line of many opens and as
 // many closes of the other kind took quadratic time: for this line, hours. The test's
-// TIMEOUT (practice/CMakeLists.txt) fails it long before that; linear, it takes a second.
+// TIMEOUT (markup/CMakeLists.txt) fails it long before that; linear, it takes a second.
 TEST(ParseMarkup, ClosesThatMatchNothingOpenCostLinearTime) {
   const auto many = [](TextView tag) {
     Text tags;
