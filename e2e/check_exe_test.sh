@@ -3,7 +3,7 @@
 # without a Windows 98 mark fails the check, and the Windows 98 verdict names exactly the
 # imports marked otherwise than "98", whatever the allowlist says of functions not imported.
 . "$(dirname "$0")/lib.sh"
-exe=$BW_BUILD/app/Brindlewick.exe
+exe=$BW_I686_BUILD/app/Brindlewick.exe
 need "$exe"
 tools=$(cd "$(dirname "$0")/../tools" && pwd)
 list=$work/imports.txt

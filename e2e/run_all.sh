@@ -2,12 +2,15 @@
 # Runs every end-to-end test (e2e/*_test.sh) under one Xvfb display and one Wine prefix.
 # Usage: e2e/run_all.sh MINGW_BUILD_DIR [NAME_FILTER]
 # BW_DISPLAY_NUM=NN picks the Xvfb display number; BW_NATIVE_BUILD the native build folder;
-# BW_TEST_TIMEOUT the seconds one test may take (600).
+# BW_TEST_TIMEOUT the seconds one test may take (600); BW_I686_BUILD the 32-bit build.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export BW_BUILD=$(cd "${1:?usage: e2e/run_all.sh MINGW_BUILD_DIR}" && pwd)
 # Native tools (such as brindlewick-compose) come from this build folder.
 export BW_NATIVE_BUILD=${BW_NATIVE_BUILD:-$(cd "$here/.." && pwd)/build/debug}
+# The 32-bit build, which the checks that only read the program file read: BW_BUILD itself
+# unless Wine runs a 64-bit build here (tools/wine_arch.sh).
+export BW_I686_BUILD=${BW_I686_BUILD:-$BW_BUILD}
 . "$here/wine_session.sh" "$BW_BUILD/e2e-run" || exit 1
 # A test that hangs (a window that never answers a message) fails instead of holding the
 # run; timeout also ends the test's own Wine processes.

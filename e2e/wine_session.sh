@@ -13,6 +13,21 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winealsa.drv=d;winemenubuilder.exe=d;mscoree,mshtml="
 export WINEPREFIX="$BW_WINE_ROOT/wineprefix"
 
+# Some machines run no 32-bit program at all (a kernel without IA-32 emulation), so
+# Debian's `wine`, which always takes the 32-bit loader when it is installed, fails there.
+# Wine's 64-bit loader then runs the 64-bit build of the same programs (tools/wine_arch.sh).
+# `wine` and `wine-stable` on PATH stand in for Debian's, for every script and `timeout`.
+. "$(dirname "${BASH_SOURCE[0]}")/../tools/wine_arch.sh"
+if [ "$(bw_wine_arch)" = 64 ]; then
+  mkdir -p "$BW_WINE_ROOT/bin"
+  for bw_name in wine wine-stable; do
+    printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' \
+      >"$BW_WINE_ROOT/bin/$bw_name"
+    chmod +x "$BW_WINE_ROOT/bin/$bw_name"
+  done
+  export PATH="$BW_WINE_ROOT/bin:$PATH"
+fi
+
 bw_free_display() {
   local n
   for n in $(seq 90 140); do

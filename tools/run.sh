@@ -34,8 +34,10 @@ buildlog=$root/build/run-build.log
 : >"$buildlog"
 step "Building Brindlewick.exe and the practice room (build/mingw; log: build/run-build.log)"
 if [ -z "${BW_MINGW_BUILD:-}" ]; then
-  build "$buildlog" cmake --preset mingw
-  BW_MINGW_BUILD=build/mingw
+  # The 32-bit program, or its 64-bit build where this machine runs no 32-bit program.
+  . tools/wine_arch.sh
+  build "$buildlog" cmake --preset "$(bw_wine_preset)"
+  BW_MINGW_BUILD=build/$(bw_wine_preset)
 fi
 build "$buildlog" cmake --build "$BW_MINGW_BUILD" --target Brindlewick PracticeRoom main_probe
 step "Building the composer (build/release/cli/brindlewick-compose)"

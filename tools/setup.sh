@@ -7,7 +7,10 @@ set -euo pipefail
 native=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
         groff-base)
 # fonts-wine: the fonts Wine draws its own captions, caption buttons and dialogs with.
-windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 wine64 fonts-wine xvfb xdotool
+# The x86_64 compiler builds the programs Wine runs on a machine without 32-bit programs
+# (tools/wine_arch.sh).
+windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+         wine wine32 wine64 fonts-wine xvfb xdotool
          imagemagick sox x11-utils xxd xclip fonts-liberation
          zip)  # zip: the release archive (tools/release.sh)
 # The fuzz preset: clang and its libFuzzer and sanitizer runtimes.
