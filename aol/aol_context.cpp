@@ -16,4 +16,8 @@ Text AolMessageContext::RoomName() {
   return GetRoomName(api_);
 }
 
+PlaceholderValues ReadPlaceholderValues(WindowApi& api) {
+  return {GetUserSN(api), GetIMPartner(api), GetRoomName(api)};
+}
+
 }  // namespace bw

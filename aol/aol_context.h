@@ -19,4 +19,8 @@ class AolMessageContext final : public MessageContext {
   WindowApi& api_;
 };
 
+// The three values as a send would fill them in now, each reader called once: the user's
+// screen name, the IM partner, the room's name ("" where a window is missing).
+[[nodiscard]] PlaceholderValues ReadPlaceholderValues(WindowApi& api);
+
 }  // namespace bw

@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include <utility>
+
 #include "aol/locator.h"
 #include "aol/senders.h"
 #include "app/announcements.h"
@@ -23,6 +25,7 @@ void MainForm::Load(int screenWidth, int screenHeight) {
       StartPlacement(stored.Left, stored.Top, stored.Height, screenWidth, screenHeight);
   p_.view.Place(box);
   p_.view.ShowRollLook(RollLookFor(box.Height));
+  SetPreview(stored.Preview);
 
   // The ticker's state is complete before its first tick, which may come as soon as the
   // announcements below let events run.
@@ -158,7 +161,46 @@ void MainForm::EndWork() {
   if (closeWaiting_) {
     closeWaiting_ = false;
     Unload();
+    return;
   }
+  if (std::exchange(previewWaiting_, false)) p_.view.SchedulePreviewUpdate();
+}
+
+void MainForm::TogglePreview() {
+  if (phase_ == Phase::Closing || phase_ == Phase::Closed) return;
+  SetPreview(!previewOn_);
+}
+
+void MainForm::SetPreview(bool on) {
+  if (on && !p_.view.PreviewAvailable()) return;
+  if (previewOn_ == on) return;
+  previewOn_ = on;
+  p_.view.ShowPreview(on);
+  if (on) p_.view.SchedulePreviewUpdate();
+}
+
+void MainForm::PreviewInputChanged() {
+  if (previewOn_) p_.view.SchedulePreviewUpdate();
+}
+
+void MainForm::UpdatePreview() {
+  if (!previewOn_) return;
+  if (phase_ != Phase::Idle) {
+    previewWaiting_ = true;  // composed once the running work is done
+    return;
+  }
+  p_.view.FillPreview(ComposePreview(p_.view.SendBoxText(), ReadStyleOptions(),
+                                     previewValues_.Values(), previewRandom_));
+}
+
+void MainForm::PreviewClock(std::uint64_t nowMs) {
+  if (!previewOn_ || !previewValues_.WantsRead(nowMs, phase_ == Phase::Idle)) return;
+  previewValues_.ReadStarted(nowMs);
+  p_.view.StartPreviewRead();
+}
+
+void MainForm::PreviewValuesRead(const PlaceholderValues& values, bool answered) {
+  if (previewValues_.ReadEnded(values, answered)) PreviewInputChanged();
 }
 
 void MainForm::Unload() {
@@ -177,6 +219,7 @@ void MainForm::Unload() {
   keep.AltColor2 = p_.view.SwatchColor(Swatch::AltColor2);
   keep.FadeColor1 = p_.view.SwatchColor(Swatch::From);
   keep.FadeColor2 = p_.view.SwatchColor(Swatch::To);
+  keep.Preview = previewOn_;
   WriteSettings(p_.settings, keep, !p_.view.IsMinimized());
   ticker_ = TickerState{};
 

@@ -14,6 +14,7 @@
 
 #include "aol/window_api.h"
 #include "app/placement.h"
+#include "app/preview.h"
 #include "app/settings.h"
 #include "app/sound.h"
 #include "app/ticker.h"
@@ -64,6 +65,17 @@ class MainView {
   virtual void RedrawFadePreview() = 0;
   // The window goes away; the form is called no more.
   virtual void Destroy() = 0;
+
+  // The preview: whether it can be shown at all (the rich edit library loaded), its window
+  // shown with the main window or hidden, and what it shows.
+  virtual bool PreviewAvailable() = 0;
+  virtual void ShowPreview(bool shown) = 0;
+  virtual void FillPreview(const PreviewContent& content) = 0;
+  // Calls UpdatePreview a moment later, once for a burst of requests.
+  virtual void SchedulePreviewUpdate() = 0;
+  // Starts reading the placeholder values without waiting for the client; the values
+  // arrive later through PreviewValuesRead.
+  virtual void StartPreviewRead() = 0;
 };
 
 class MessageSink {
@@ -114,6 +126,21 @@ class MainForm {
   // destroyed; it never cancels the close, at most postpones it past running work.
   void RequestClose();
 
+  // The preview (app/preview.h). F2 and the window menu's "Preview" turn it on and off; it
+  // is kept between runs. It follows every change of the line or the choices, composing
+  // only while no other work runs, and reads the placeholder values at most once a second.
+  void TogglePreview();
+  // The text box, a check box, an option or a color changed.
+  void PreviewInputChanged();
+  // The moment SchedulePreviewUpdate asked for.
+  void UpdatePreview();
+  // A clock in milliseconds, at least once a second while the preview is on.
+  void PreviewClock(std::uint64_t nowMs);
+  // A read that StartPreviewRead began has ended; `answered` is false when the client did
+  // not answer all of it.
+  void PreviewValuesRead(const PlaceholderValues& values, bool answered);
+  [[nodiscard]] bool PreviewOn() const { return previewOn_; }
+
   // Keys typed before the window has appeared, while its start-up lets events run, are
   // meant for its text box: the event loop leaves them queued until this says yes, so
   // none is handed to the splash or lost.
@@ -131,6 +158,7 @@ class MainForm {
   StyleOptions ReadStyleOptions();
   void EndWork();  // back to Idle, then a close that waited for it
   void Unload();
+  void SetPreview(bool on);
 
   MainFormParts p_;
   Phase phase_ = Phase::NotLoaded;
@@ -139,6 +167,10 @@ class MainForm {
   TickerState ticker_;
   std::optional<TickerScale> tickerScale_;  // from the screen, measured once
   TickerScreen tickerScreen_;
+  bool previewOn_ = false;
+  bool previewWaiting_ = false;  // an update asked for while other work ran
+  PreviewValues previewValues_;
+  RandomGenerator previewRandom_;  // never the shared one: sends draw as without a preview
 };
 
 }  // namespace bw

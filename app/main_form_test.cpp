@@ -69,6 +69,11 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   }
   void RedrawFadePreview() override { Note("preview"); }
   void Destroy() override { Note("destroy"); }
+  bool PreviewAvailable() override { return richEdit; }
+  void ShowPreview(bool shown) override { Note(shown ? "preview on" : "preview off"); }
+  void FillPreview(const PreviewContent& content) override { previews.push_back(content); }
+  void SchedulePreviewUpdate() override { Note("schedule"); }
+  void StartPreviewRead() override { Note("read"); }
   void PlayWave(const char* name, WaveMode m) override {  // 0 to the end, 1 in the background
     Note(name + (":" + std::to_string(static_cast<int>(m))));
   }
@@ -96,6 +101,8 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   bool imagesMade = true;
   std::vector<TickerRedraw> drawn;
   std::optional<ColorRef> chosen;  // nullopt: the dialog is cancelled
+  bool richEdit = true;
+  std::vector<PreviewContent> previews;
 };
 
 // Backwards is checked throughout; the swatches hold green, black, red, blue.
@@ -216,8 +223,9 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
     rig.minimized = c.minimized;
     rig.swatches[From] = 77;
     rig.form.RequestClose();
-    Journal expected{"End:0",     "ticker off", "Left",       "Top",        "Height", "LastSend",
-                     "AltColor1", "AltColor2",  "FadeColor1", "FadeColor2", "yield",  "destroy"};
+    Journal expected{"End:0",      "ticker off", "Left",       "Top",     "Height",
+                     "LastSend",   "AltColor1",  "AltColor2",  "FadeColor1", "FadeColor2",
+                     "Preview",    "yield",      "destroy"};
     if (c.minimized) expected.erase(expected.begin() + 2, expected.begin() + 5);
     EXPECT_EQ(rig.journal, expected);
     EXPECT_EQ(rig.stored["Top"], c.keptTop);

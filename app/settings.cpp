@@ -89,6 +89,7 @@ Settings ReadSettings(SettingsStore& store, int screenWidth, int screenHeight) {
   s.AltColor2 = ReadColor(store, "AltColor2", kDefaultAltColor2);
   s.FadeColor1 = ReadColor(store, "FadeColor1", kDefaultFadeColor1);
   s.FadeColor2 = ReadColor(store, "FadeColor2", kDefaultFadeColor2);
+  s.Preview = store.Read("Preview") == Text(u"1");
   return s;
 }
 
@@ -103,6 +104,7 @@ void WriteSettings(SettingsStore& store, const Settings& settings, bool withGeom
   store.Write("AltColor2", Decimal(settings.AltColor2));
   store.Write("FadeColor1", Decimal(settings.FadeColor1));
   store.Write("FadeColor2", Decimal(settings.FadeColor2));
+  store.Write("Preview", settings.Preview ? u"1" : u"0");
 }
 
 }  // namespace bw

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's eight settings in the per-user settings store, read once at start
+// The main window's settings in the per-user settings store, read once at start
 // and written once at close. Every value is text; numbers are written as plain decimals.
 
 #include <cstdint>
@@ -37,17 +37,20 @@ struct Settings {
   ColorRef AltColor2 = 0;
   ColorRef FadeColor1 = 0;
   ColorRef FadeColor2 = 0;
+  bool Preview = false;  // the preview under the main window is shown
 };
 
 // Reads "Left", "Top", "Height", "LastSend", "AltColor1", "AltColor2", "FadeColor1",
-// "FadeColor2" in that order. An absent key, a number that does not parse, or a color
+// "FadeColor2", then "Preview" ("1" on; absent or anything else off, as programs that do
+// not know it leave it), in that order. An absent key, a number that does not parse, or a color
 // outside 0..0xFFFFFF gives the key's default: Left and Top center the full-height
 // window on the screen (sizes in twips), Height 4710, LastSend "Brindlewick by
 // ZornaVelde", colors the style's defaults (green, black, red, blue).
 [[nodiscard]] Settings ReadSettings(SettingsStore& store, int screenWidth, int screenHeight);
 
-// Writes the keys in the same order. Without geometry (a minimized window has no place
-// worth keeping) Left, Top and Height keep what the store already holds.
+// Writes the keys in the same order, "Preview" as "1" or "0". Without geometry (a
+// minimized window has no place worth keeping) Left, Top and Height keep what the store
+// already holds.
 void WriteSettings(SettingsStore& store, const Settings& settings, bool withGeometry);
 
 }  // namespace bw

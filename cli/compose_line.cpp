@@ -11,22 +11,6 @@
 
 namespace bw::cli {
 
-namespace {
-
-// The values given on the command line, standing in for the AOL client's windows.
-class FixedContext : public MessageContext {
- public:
-  explicit FixedContext(const ComposeCommand& command) : command_(command) {}
-  Text UserScreenName() override { return command_.me; }
-  Text ImPartner() override { return command_.you; }
-  Text RoomName() override { return command_.room; }
-
- private:
-  const ComposeCommand& command_;
-};
-
-}  // namespace
-
 std::optional<std::string> ComposeLine(const ComposeCommand& command, std::string_view utf8,
                                        std::string& error) {
   std::size_t badIndex = 0;
@@ -36,7 +20,8 @@ std::optional<std::string> ComposeLine(const ComposeCommand& command, std::strin
     return std::nullopt;
   }
   if (command.fillPlaceholders) {
-    FixedContext context(command);
+    const PlaceholderValues values{command.me, command.you, command.room};
+    FixedContext context(values);
     text = ReplaceVars(*text, context);
   }
   const auto ends = GraphemeEnds(*text, error);

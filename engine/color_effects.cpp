@@ -59,8 +59,8 @@ Text ColorEach(CharacterView characters, NextColor nextColor) {
 }
 
 // Draws lie in [0, 1), so truncation is the whole part; the clamp guards scripted draws.
-int RandomChannel() {
-  return std::clamp(static_cast<int>(NextRandom() * 256), 0, 255);
+int RandomChannel(RandomGenerator& random) {
+  return std::clamp(static_cast<int>(random.Next() * 256), 0, 255);
 }
 
 }  // namespace
@@ -89,12 +89,16 @@ Text FadeText(CharacterView characters, ColorRef start, ColorRef end) {
 }
 
 Text RandomColorText(CharacterView characters) {
+  return RandomColorText(characters, SharedRandom());
+}
+
+Text RandomColorText(CharacterView characters, RandomGenerator& random) {
   if (OnlySpaces(characters.Units())) return Text();
-  ReseedRandomFromClock();
-  return ColorEach(characters, [](std::size_t) {
-    const int red = RandomChannel();
-    const int green = RandomChannel();
-    const int blue = RandomChannel();
+  random.ReseedFromClock();
+  return ColorEach(characters, [&random](std::size_t) {
+    const int red = RandomChannel(random);
+    const int green = RandomChannel(random);
+    const int blue = RandomChannel(random);
     return MakeColorRef(red, green, blue);
   });
 }

@@ -10,6 +10,7 @@
 
 #include "engine/characters.h"
 #include "engine/color.h"
+#include "engine/random.h"
 #include "engine/text.h"
 
 namespace bw {
@@ -41,6 +42,8 @@ namespace bw {
 //     u"<FONT COLOR=#0000FF>e\u0301</FONT>"
 [[nodiscard]] Text FadeText(CharacterView characters, ColorRef start, ColorRef end);
 [[nodiscard]] Text RandomColorText(CharacterView characters);
+// Random Colors reseeding and drawing a generator of its own instead of the shared one.
+[[nodiscard]] Text RandomColorText(CharacterView characters, RandomGenerator& random);
 [[nodiscard]] Text AlternateColorText(CharacterView characters, ColorRef first, ColorRef second);
 
 }  // namespace bw

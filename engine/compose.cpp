@@ -11,7 +11,8 @@ namespace bw {
 
 namespace {
 
-Text ApplyEffect(CharacterView characters, const StyleOptions& options, SendTarget target) {
+Text ApplyEffect(CharacterView characters, const StyleOptions& options, SendTarget target,
+                 RandomGenerator& random) {
   switch (options.Effect) {
     case EffectMode::ColorFade:
       return FadeText(characters, options.FadeColor1, options.FadeColor2);
@@ -22,7 +23,7 @@ Text ApplyEffect(CharacterView characters, const StyleOptions& options, SendTarg
       if (target == SendTarget::IM) return GrowShrinkText(characters);
       break;
     case EffectMode::Random:
-      return RandomColorText(characters);
+      return RandomColorText(characters, random);
     case EffectMode::Alternate:
       return AlternateColorText(characters, options.AltColor1, options.AltColor2);
     case EffectMode::NoEffect:
@@ -38,6 +39,11 @@ Text ComposeMessage(TextView text, const StyleOptions& options, SendTarget targe
 }
 
 Text ComposeMessage(CharacterView characters, const StyleOptions& options, SendTarget target) {
+  return ComposeMessage(characters, options, target, SharedRandom());
+}
+
+Text ComposeMessage(CharacterView characters, const StyleOptions& options, SendTarget target,
+                    RandomGenerator& random) {
   // Each transform reads the text before it and makes its own, so the caller's text is read
   // and never copied.
   CharacterText made;
@@ -47,10 +53,10 @@ Text ComposeMessage(CharacterView characters, const StyleOptions& options, SendT
     text = made.View();
   };
   if (options.Hacker) apply(HackerText(text));
-  if (options.Elite) apply(EliteText(text));
+  if (options.Elite) apply(EliteText(text, random));
   if (options.Spaced) apply(SpacedText(text));
   if (options.Backwards) apply(ReverseText(text));
-  Text result = ApplyEffect(text, options, target);
+  Text result = ApplyEffect(text, options, target, random);
 
   if (!options.Bold && !options.Italic && !options.Underline && !options.Strikeout) {
     return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/characters.h"
+#include "engine/random.h"
 #include "engine/style_options.h"
 #include "engine/text.h"
 
@@ -26,5 +27,11 @@ namespace bw {
 //   == u"e\u0301a"
 [[nodiscard]] Text ComposeMessage(CharacterView characters, const StyleOptions& options,
                                   SendTarget target);
+
+// The same, with Elite and Random Colors drawing from `random` instead of the shared
+// generator, whose sequence it leaves as it was: a preview of a line composes this way, so
+// the sends that follow draw exactly what they would have drawn without it.
+[[nodiscard]] Text ComposeMessage(CharacterView characters, const StyleOptions& options,
+                                  SendTarget target, RandomGenerator& random);
 
 }  // namespace bw

@@ -14,6 +14,24 @@ class MessageContext {
   virtual Text RoomName() = 0;        // "%room%"
 };
 
+// The three values read once and kept: the composer's command line gives them, and the
+// main window's preview fills a line with the values it read last.
+struct PlaceholderValues {
+  Text me, you, room;
+  friend bool operator==(const PlaceholderValues&, const PlaceholderValues&) = default;
+};
+
+class FixedContext final : public MessageContext {
+ public:
+  explicit FixedContext(const PlaceholderValues& values) : values_(values) {}
+  Text UserScreenName() override { return values_.me; }
+  Text ImPartner() override { return values_.you; }
+  Text RoomName() override { return values_.room; }
+
+ private:
+  const PlaceholderValues& values_;
+};
+
 // Fills in "%me%", "%you%", "%room%" in that order, each in any letter case, through
 // ReplaceText (so pending events run once per placeholder filled in). Each reader is
 // called exactly once, just before its own replacement, whether or not its placeholder

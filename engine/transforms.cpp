@@ -148,13 +148,17 @@ CharacterText HackerText(CharacterView characters) {
 }
 
 CharacterText EliteText(CharacterView characters) {
+  return EliteText(characters, SharedRandom());
+}
+
+CharacterText EliteText(CharacterView characters, RandomGenerator& random) {
   CharacterText result;
   result.Reserve(characters.Units().size() + characters.Units().size() / 2,
                  characters.Ends().size());
   std::size_t i = 0;
   while (i < characters.size()) {
-    // One draw per step, used or not, keeps the shared sequence in step with the text.
-    const int k = std::clamp(static_cast<int>(std::floor(NextRandom() * 3)) + 1, 1, 3);
+    // One draw per step, used or not, keeps the sequence in step with the text.
+    const int k = std::clamp(static_cast<int>(std::floor(random.Next() * 3)) + 1, 1, 3);
     const Sequence* seq = MatchAt(characters, i, kFractions);
     if (!seq) seq = MatchAt(characters, i, kLigatures);
     if (seq) {

@@ -5,6 +5,7 @@
 // overloads over a CharacterView (at the end) keep characters of several units whole.
 
 #include "engine/characters.h"
+#include "engine/random.h"
 #include "engine/text.h"
 
 namespace bw {
@@ -48,6 +49,8 @@ namespace bw {
 // of it == u"Xe\u0301", EliteText of "oe\u0301" == u"\u00f8e\u0301" (no "oe" ligature)
 [[nodiscard]] CharacterText HackerText(CharacterView characters);
 [[nodiscard]] CharacterText EliteText(CharacterView characters);
+// Elite drawing from a generator of its own instead of the shared one.
+[[nodiscard]] CharacterText EliteText(CharacterView characters, RandomGenerator& random);
 [[nodiscard]] CharacterText SpacedText(CharacterView characters);
 [[nodiscard]] CharacterText ReverseText(CharacterView characters);
 

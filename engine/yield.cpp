@@ -4,6 +4,7 @@ namespace bw {
 
 namespace {
 YieldHook g_hook = nullptr;
+int g_held = 0;
 }  // namespace
 
 void SetYieldHook(YieldHook hook) {
@@ -11,7 +12,15 @@ void SetYieldHook(YieldHook hook) {
 }
 
 void LetPendingEventsRun() {
-  if (g_hook) g_hook();
+  if (g_hook && g_held == 0) g_hook();
+}
+
+HeldYields::HeldYields() {
+  ++g_held;
+}
+
+HeldYields::~HeldYields() {
+  --g_held;
 }
 
 }  // namespace bw

@@ -12,4 +12,15 @@ using YieldHook = void (*)();
 void SetYieldHook(YieldHook hook);  // nullptr restores the default (do nothing)
 void LetPendingEventsRun();
 
+// While one lives, LetPendingEventsRun does nothing. Work that runs between two events and
+// must end before the next one starts (the main window composing its preview of a line)
+// holds the yields, so no send, close or tick can start in its middle. Nests.
+class HeldYields {
+ public:
+  HeldYields();
+  HeldYields(const HeldYields&) = delete;
+  HeldYields& operator=(const HeldYields&) = delete;
+  ~HeldYields();
+};
+
 }  // namespace bw
