@@ -289,6 +289,91 @@ TEST(SwatchClick, ChoosesTheSwatchColorAndRedrawsThePreviewOnlyForTheFade) {
   }
 }
 
+TEST(Preview, TurnsOnAndOffIsKeptBetweenRunsAndNeedsItsLibrary) {
+  const struct {
+    std::optional<Text> stored;
+    bool richEdit;
+    bool onAfterLoad, onAfterToggle;
+    const char16_t* kept;
+  } cases[] = {
+      {std::nullopt, true, false, true, u"1"},  // a first run, or an older version's settings
+      {u"1", true, true, false, u"0"},
+      {u"yes", true, false, true, u"1"},
+      {u"1", false, false, false, u"0"},  // no rich edit control: F2 and the menu do nothing
+  };
+  for (const auto& c : cases) {
+    Rig rig;
+    rig.stored["Preview"] = c.stored;
+    rig.richEdit = c.richEdit;
+    rig.Load();
+    EXPECT_EQ(rig.form.PreviewOn(), c.onAfterLoad);
+    rig.form.TogglePreview();
+    EXPECT_EQ(rig.form.PreviewOn(), c.onAfterToggle);
+    if (c.richEdit) {
+      EXPECT_EQ(rig.journal, c.onAfterToggle ? (Journal{"preview on", "schedule"})
+                                             : (Journal{"preview off"}));
+    }
+    rig.form.RequestClose();
+    EXPECT_EQ(rig.stored["Preview"], Text(c.kept));
+  }
+}
+
+// The preview composes only between other work, from the values it read, and never calls the
+// client itself: its reads go through the view, off the user-interface thread.
+TEST(Preview, FollowsTheLineBetweenSendsWithTheValuesItReadLast) {
+  Rig rig;
+  rig.Load();
+  rig.form.TogglePreview();
+  rig.box = u"hi %me%";
+  rig.form.UpdatePreview();
+  ASSERT_EQ(rig.previews.size(), 1u);
+  EXPECT_EQ(VisibleText(rig.previews.back().runs), u" ih") << "nothing read yet";
+  rig.journal.clear();
+  rig.form.PreviewClock(5000);
+  rig.form.PreviewClock(5500);
+  rig.form.PreviewValuesRead({u"Zorna", u"Ben", u"Lobby"}, true);
+  rig.form.PreviewValuesRead({u"", u"", u""}, false);  // a client that stopped answering
+  rig.form.UpdatePreview();
+  EXPECT_EQ(rig.journal, (Journal{"read", "schedule"}));
+  EXPECT_EQ(VisibleText(rig.previews.back().runs), u"Zorna: anroZ ih");
+
+  rig.journal.clear();
+  rig.midWork = [](MainForm& form) {
+    form.UpdatePreview();
+    form.PreviewClock(9000);
+  };
+  rig.form.SendClick(SendTarget::Chat);
+  EXPECT_EQ(rig.previews.size(), 2u) << "nothing composed or read while the send ran";
+  EXPECT_EQ(rig.journal, (Journal{"Click:1", "focus", "schedule"})) << "but once it is done";
+  rig.tree.ClearMessages();
+  rig.form.UpdatePreview();
+  rig.form.PreviewClock(20000);
+  EXPECT_TRUE(rig.tree.Messages().empty());
+}
+
+TEST(Preview, SendsTheSameBytesAsWithoutIt) {
+  const auto sent = [](bool preview) {
+    SetClockForTesting([] { return std::uint64_t{0x123456789}; });
+    ResetRandomForTesting();
+    Rig rig;
+    rig.checked = CheckBox::Elite;
+    rig.effect = EffectMode::Random;
+    rig.Load();
+    for (const char16_t* line : {u"Hey all", u"Seen Ann?"}) {
+      if (preview) rig.form.TogglePreview();
+      rig.box = line;
+      rig.form.UpdatePreview();
+      rig.form.SendClick(SendTarget::Chat);
+      rig.form.UpdatePreview();
+    }
+    SetClockForTesting(nullptr);
+    return rig.tree.TextOf(rig.room.conversation);
+  };
+  const Text without = sent(false);
+  EXPECT_EQ(sent(true), without);
+  EXPECT_NE(without.find(u"<FONT COLOR=#"), Text::npos);
+}
+
 // The picture rises from the bottom, arrives at unit row 25 on tick 23, rests until tick 72 and
 // goes on at 73; the first frame clears the screen, then only the rows that changed are drawn.
 TEST(TickerTick, RisesAndRestsAlikeOnAnyScreenAndDrawsOnlyWhatChangedInItsPixels) {
