@@ -9,14 +9,14 @@
 // The runtime calls each of them through its import pointer (__imp_NAME, __imp__NAME@BYTES
 // on i686), never by name. Defining those pointers here, in a file the program is linked
 // from, means the linker never takes kernel32's: the exe imports none of the three, on any
-// Windows. Only Brindlewick.exe is built from this file; the practice room keeps the real
-// "W" functions.
+// Windows. Only Brindlewick.exe and the probe that tests this file link it; the practice
+// room keeps the real "W" functions.
 //
 // These run inside the runtime's own locks and start-up, so nothing here allocates or
 // throws. Names cross in the ANSI code page, as every "A" function reads them; a name
-// that does not fit in MAX_PATH bytes or has a character the code page lacks fails as a
-// name the system could not find would, and a NULL name stays NULL (an unnamed semaphore,
-// the program's own module).
+// that does not fit in MAX_PATH bytes or has a character the code page lacks fails (NULL,
+// with a last error that says why), and a NULL name stays NULL (an unnamed semaphore, the
+// program's own module).
 
 #include <windows.h>
 
