@@ -7,7 +7,9 @@ namespace bw {
 CallThread::CallThread() {
   InitializeCriticalSection(&lock_);
   wake_.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
-  if (wake_) thread_.Reset(CreateThread(nullptr, 0, &CallThread::Main, this, 0, nullptr));
+  // Windows 95 and 98 fail CreateThread when it is given nowhere to write the thread's id.
+  DWORD id = 0;
+  if (wake_) thread_.Reset(CreateThread(nullptr, 0, &CallThread::Main, this, 0, &id));
 }
 
 // Only reached when the process ends: a thread blocked in another program is then ended
