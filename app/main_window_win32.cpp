@@ -12,6 +12,8 @@
 #include "app/color_pickers_win32.h"
 #include "app/main_form.h"
 #include "app/main_layout.h"
+#include "app/preview_reader_win32.h"
+#include "app/preview_win32.h"
 #include "app/settings_win32.h"
 #include "app/sound_win32.h"
 #include "app/ticker_win32.h"
@@ -33,7 +35,16 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-enum : UINT_PTR { kTmrShoutz = 1 };  // the window's one timer
+// The window's timers: the ticker's; the preview's short wait that gathers a burst of
+// changes into one update; the preview's clock for reading the placeholder values.
+enum : UINT_PTR { kTmrShoutz = 1, kTmrPreview, kTmrPreviewClock };
+constexpr UINT kPreviewUpdateDelayMs = 40;
+constexpr UINT kPreviewClockMs = 1000;
+// Posted by the preview's reader when a read has ended.
+constexpr UINT kPreviewValuesRead = WM_APP + 1;
+// The window menu's "Preview" item; the system's own commands lie above 0xF000.
+constexpr UINT kScPreview = 0x0010;
+constexpr char kPreviewItem[] = "Preview\tF2";
 
 // The client's windows, every wait for them bounded. A call given up on may return at
 // any later time, even while the program ends, so what it uses is never destroyed.
@@ -118,6 +129,26 @@ struct MainWindow final : MainView, MessageSink {
   }
   void Destroy() override { DestroyWindow(window); }
 
+  bool PreviewAvailable() override { return preview.Window() != nullptr; }
+  void ShowPreview(bool shown) override {
+    CheckMenuItem(GetSystemMenu(window, FALSE), kScPreview,
+                  MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
+    preview.SetWanted(shown);
+    if (shown) {
+      SetTimer(window, kTmrPreviewClock, kPreviewClockMs, nullptr);
+    } else {
+      KillTimer(window, kTmrPreviewClock);
+    }
+  }
+  void FillPreview(const PreviewContent& content) override { preview.Fill(content); }
+  void SchedulePreviewUpdate() override {
+    SetTimer(window, kTmrPreview, kPreviewUpdateDelayMs, nullptr);
+  }
+  void StartPreviewRead() override {
+    // Without a reader thread the values stay as they are ("" until one is read).
+    if (!reader || !reader->Read()) form.PreviewValuesRead(PlaceholderValues{}, false);
+  }
+
   void ShowInformation(const char* text) override {
     MessageBoxA(window, text, kTitle, MB_ICONINFORMATION | MB_OK);
   }
@@ -133,6 +164,8 @@ struct MainWindow final : MainView, MessageSink {
   std::array<ColorRef, 4> swatchColors{};
   std::array<BrushHandle, 4> swatchBrushes;
   std::array<FontHandle, kFaceCount> fonts;
+  PreviewWindow preview;
+  PreviewReader* reader = nullptr;  // lives as long as the process: its thread may be stuck
 
   WindowApi& api = ClientWindows();
   AolMessageContext vars{api};
@@ -157,9 +190,13 @@ void KeepTabStopOnSelectedOption(HWND window) {
 }
 
 void OnCommand(HWND window, int id, int code) {
-  if (code != BN_CLICKED) return;  // also STN_CLICKED, a swatch's click
   MainForm& form = g_main->form;
-  if (const std::optional<Swatch> swatch = SwatchOf(id)) return form.SwatchClick(*swatch);
+  if (id == kTxtSend && code == EN_CHANGE) return form.PreviewInputChanged();
+  if (code != BN_CLICKED) return;  // also STN_CLICKED, a swatch's click
+  if (const std::optional<Swatch> swatch = SwatchOf(id)) {
+    form.SwatchClick(*swatch);
+    return form.PreviewInputChanged();
+  }
   switch (id) {
     case kCmdSendChat:
       return form.SendClick(SendTarget::Chat);
@@ -171,7 +208,26 @@ void OnCommand(HWND window, int id, int code) {
       break;
   }
   if (IsOption(id)) KeepTabStopOnSelectedOption(window);
-  if (IsChoice(id)) form.ChoiceClick();
+  if (IsChoice(id)) {
+    form.ChoiceClick();
+    form.PreviewInputChanged();
+  }
+}
+
+void OnTimer(HWND window, UINT_PTR id) {
+  MainForm& form = g_main->form;
+  switch (id) {
+    case kTmrShoutz:
+      return form.TickerTick();
+    case kTmrPreview:
+      KillTimer(window, kTmrPreview);
+      form.PreviewClock(GetTickCount());
+      return form.UpdatePreview();
+    case kTmrPreviewClock:
+      return form.PreviewClock(GetTickCount());
+    default:
+      break;
+  }
 }
 
 LRESULT OnControlColor(HDC dc, HWND control) {
@@ -195,7 +251,23 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORSTATIC:
       return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_TIMER:
-      if (wParam == kTmrShoutz) g_main->form.TickerTick();
+      OnTimer(window, wParam);
+      return 0;
+    case kPreviewValuesRead: {
+      PlaceholderValues values;
+      const bool answered = g_main->reader && g_main->reader->Take(values);
+      g_main->form.PreviewValuesRead(values, answered);
+      return 0;
+    }
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == kScPreview) {
+        g_main->form.TogglePreview();
+        return 0;
+      }
+      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_MOVE:
+    case WM_SIZE:
+      g_main->preview.Dock();
       return 0;
     case WM_ACTIVATE:
       // Give the focus back to the control that had it, as a dialog does.
@@ -214,6 +286,8 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case WM_DESTROY:
       KillTimer(window, kTmrShoutz);
+      KillTimer(window, kTmrPreview);
+      KillTimer(window, kTmrPreviewClock);
       g_main->window = nullptr;
       PostQuitMessage(0);
       return 0;
@@ -414,6 +488,12 @@ HWND CreateMainWindow(HINSTANCE instance) {
     DestroyWindow(m.window);
     return nullptr;
   }
+  // Without the rich edit library there is no preview: its menu item stays grayed.
+  const bool preview = m.preview.Create(instance, m.window, m.units);
+  const HMENU menu = GetSystemMenu(m.window, FALSE);
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu, MF_STRING | (preview ? MF_ENABLED : MF_GRAYED), kScPreview, kPreviewItem);
+  if (preview) m.reader = PreviewReader::Make(m.window, kPreviewValuesRead);
   return m.window;
 }
 
@@ -426,10 +506,18 @@ void ShowMainWindow(HWND window) {
   if (!g_main->window) return;  // closed while it loaded
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
+  g_main->preview.Dock();
 }
 
 bool TranslateMainWindowKeys(MSG& msg) {
-  return g_main && g_main->window && IsDialogMessageA(g_main->window, &msg);
+  if (!g_main || !g_main->window) return false;
+  const HWND main = g_main->window;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_F2 &&
+      (msg.hwnd == main || IsChild(main, msg.hwnd))) {
+    g_main->form.TogglePreview();
+    return true;
+  }
+  return IsDialogMessageA(main, &msg);
 }
 
 bool MainWindowHoldsKeys() {

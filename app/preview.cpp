@@ -35,8 +35,9 @@ Text Note(const StyleOptions& options, bool cut) {
                                       : u"";
   if (cut) {
     const std::string limit = std::to_string(kPreviewCharacters);
-    note += (note.empty() ? u"" : u" ") + (u"Only the first " + Text(limit.begin(), limit.end()) +
-                                          u" characters are shown.");
+    if (!note.empty()) note += u' ';
+    note.append(u"Only the first ").append(limit.begin(), limit.end());
+    note.append(u" characters are shown.");
   }
   return note;
 }
@@ -50,8 +51,9 @@ PreviewContent ComposePreview(TextView typed, const StyleOptions& options,
   const Text filled = ReplaceVars(typed, context);
   const SendTarget target =
       options.Effect == EffectMode::GrowShrink ? SendTarget::IM : SendTarget::Chat;
-  std::vector<StyledRun> line =
-      ParseMarkup(ComposeMessage(CharacterView(filled), options, target, random));
+  // One character past what is shown tells whether the line goes on.
+  std::vector<StyledRun> line = ParseMarkup(
+      ComposeMessage(CharacterView(filled), options, target, random), {}, kPreviewCharacters + 1);
   const bool cut = CutRuns(line, kPreviewCharacters);
 
   PreviewContent content{EntryRuns(values.me, u"", false), Note(options, cut)};

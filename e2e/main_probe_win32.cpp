@@ -22,6 +22,11 @@
 //                          VISIBLE, or "none"
 //   main_probe zorder      the visible top-level windows, topmost first: TOPMOST CAPTION
 //   main_probe close       asks the main window to close (WM_CLOSE) and returns at once
+//   main_probe preview     the preview window: LEFT TOP WIDTH HEIGHT VISIBLE TOPMOST
+//                          ENABLED TEXTHEX NOTEHEX (its rich edit's and its note's text
+//                          through WM_GETTEXT), or "none"
+//   main_probe menu        the window menu's last item: TEXTHEX CHECKED GRAYED (1 or 0)
+//   main_probe move X Y    moves the main window's top-left corner to X Y on the screen
 // Exit code 2 when the main window is not there (msgbox and press-ok excepted).
 
 #include <windows.h>
@@ -177,9 +182,40 @@ int main(int argc, char** argv) {
     PostMessageA(main, WM_CLOSE, 0, 0);
     return 0;
   }
+  if (command == "preview") {
+    const HWND preview = FindWindowA("BrindlewickPreview", nullptr);
+    RECT r{};
+    if (!preview || !GetWindowRect(preview, &r)) {
+      std::printf("none\n");
+      return 0;
+    }
+    const HWND text = GetWindow(preview, GW_CHILD);
+    const HWND note = text ? GetWindow(text, GW_HWNDNEXT) : nullptr;
+    std::printf("%ld %ld %ld %ld %d %d %d %s %s\n", r.left, r.top, r.right - r.left,
+                r.bottom - r.top, IsWindowVisible(preview) ? 1 : 0,
+                (GetWindowLongA(preview, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0,
+                IsWindowEnabled(preview) ? 1 : 0, Hex(text ? TextOf(text) : "").c_str(),
+                Hex(note ? TextOf(note) : "").c_str());
+    return 0;
+  }
+  if (command == "menu") {
+    const HMENU menu = GetSystemMenu(main, FALSE);
+    const int last = menu ? GetMenuItemCount(menu) - 1 : -1;
+    char text[64] = "";
+    if (last < 0 || GetMenuStringA(menu, last, text, sizeof text, MF_BYPOSITION) < 0) return 1;
+    const UINT state = GetMenuState(menu, last, MF_BYPOSITION);
+    std::printf("%s %d %d\n", Hex(text).c_str(), (state & MF_CHECKED) ? 1 : 0,
+                (state & MF_GRAYED) ? 1 : 0);
+    return 0;
+  }
+  if (command == "move" && argc > 3) {
+    SetWindowPos(main, nullptr, std::atoi(argv[2]), std::atoi(argv[3]), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+  }
   std::fprintf(
       stderr,
       "usage: main_probe window|controls|text ID|show ID 0|1|focus|foreground|splash|zorder|"
-      "msgbox MS|press-ok|close\n");
+      "msgbox MS|press-ok|close|preview|menu|move X Y\n");
   return 1;
 }

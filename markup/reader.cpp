@@ -238,9 +238,14 @@ class LineReader {
 }  // namespace
 
 std::vector<StyledRun> ParseMarkup(TextView line, const RunStyle& base) {
+  return ParseMarkup(line, base, line.size());
+}
+
+std::vector<StyledRun> ParseMarkup(TextView line, const RunStyle& base, std::size_t limit) {
   LineReader reader(base);
   std::size_t i = 0;
-  while (i < line.size()) {
+  std::size_t shown = 0;
+  while (i < line.size() && shown < limit) {
     if (line[i] == u'<') {
       const TextView window = line.substr(i + 1, kLongestTag);
       const std::size_t close = window.find(u'>');
@@ -251,6 +256,7 @@ std::vector<StyledRun> ParseMarkup(TextView line, const RunStyle& base) {
     }
     reader.Append(line[i]);
     ++i;
+    ++shown;
   }
   return reader.TakeRuns();
 }

@@ -57,6 +57,11 @@ struct StyledRun {
 // style the line starts in.
 [[nodiscard]] std::vector<StyledRun> ParseMarkup(TextView line, const RunStyle& base = {});
 
+// The runs of the line's first `limit` characters, read no further: what shows only the
+// start of a long line costs only that start. ParseMarkup(u"<B>ab</B>c", {}, 1) == {{u"a", bold}}
+[[nodiscard]] std::vector<StyledRun> ParseMarkup(TextView line, const RunStyle& base,
+                                                 std::size_t limit);
+
 // The characters of the runs, joined: what a reader sees with the styling taken away.
 [[nodiscard]] Text VisibleText(const std::vector<StyledRun>& runs);
 

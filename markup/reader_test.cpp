@@ -75,6 +75,13 @@ TEST(ParseMarkup, ClosesThatMatchNothingOpenCostLinearTime) {
   EXPECT_EQ(ParseMarkup(line), (std::vector<StyledRun>{{u"a", {.shift = Raised}}, {u"b", {}}}));
 }
 
+TEST(ParseMarkup, ReadsNoFurtherThanTheCharactersAskedFor) {
+  const Text line = u"<B>ab</B><SUP></SUP>c<I>d";
+  EXPECT_EQ(ParseMarkup(line, {}, 3), ParseMarkup(u"<B>ab</B>c"));
+  EXPECT_EQ(ParseMarkup(line, {}, 0), std::vector<StyledRun>{});
+  EXPECT_EQ(ParseMarkup(line, {}, 99), ParseMarkup(line));
+}
+
 TEST(ParseMarkup, StrayClosingTagsAndEmptyElementsLeaveNoTrace) {
   // Neighbours of one style are one run.
   EXPECT_EQ(ParseMarkup(u"</B>a</FONT></SUP><B></B></sub>b</I>"),

@@ -1,0 +1,44 @@
+#pragma once
+// Reads the preview's placeholder values on a thread of its own, through user32 directly,
+// so the user-interface thread never waits for the client. A client that stops answering
+// holds this thread, not the program: no other read starts until it answers again, and
+// the preview keeps the values it read last.
+//
+// The thread may stay blocked in another program until the process ends, so a reader is
+// made once and never destroyed.
+
+#include <windows.h>
+
+#include "aol/window_api_win32.h"
+#include "engine/message_vars.h"
+#include "win32/handle_win32.h"
+
+namespace bw {
+
+class PreviewReader {
+ public:
+  // The reader that posts `message` to `window` each time a read has ended.
+  static PreviewReader* Make(HWND window, UINT message);
+  PreviewReader(const PreviewReader&) = delete;
+  PreviewReader& operator=(const PreviewReader&) = delete;
+
+  // Starts one read; false when the system gave no thread for it.
+  bool Read();
+  // The values of the read that ended, and whether the client answered all of it.
+  bool Take(PlaceholderValues& values);
+
+ private:
+  PreviewReader(HWND window, UINT message);
+  static DWORD WINAPI Main(void* self);
+
+  HWND window_;
+  UINT message_;
+  WindowApiWin32 user32_;
+  CRITICAL_SECTION lock_;
+  PlaceholderValues values_;  // under lock_
+  bool answered_ = false;     // under lock_
+  KernelHandle wake_;
+  KernelHandle thread_;
+};
+
+}  // namespace bw

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The preview under Brindlewick's window: F2 and the window menu's "Preview" turn it on and
+# off, it docks under the main window and follows a move and a roll, its rich edit control
+# follows typing with the placeholders filled from the practice room, and a send with it on
+# delivers the same bytes as one with it off. main_probe reads it from outside.
+. "$(dirname "$0")/lib.sh"
+room=$BW_BUILD/practice/PracticeRoom.exe
+compose=$BW_NATIVE_BUILD/cli/brindlewick-compose
+need "$BW_BUILD/app/Brindlewick.exe" "$room" "$BW_BUILD/e2e/main_probe.exe" "$compose"
+txtSend=100 cmdSendChat=101 cmdRoll=103 optColorFade=108 optRandom=110 chkBold=123
+
+# The preview window's fields: LEFT TOP WIDTH HEIGHT VISIBLE TOPMOST ENABLED TEXTHEX NOTEHEX.
+preview() { bw_probe preview; }
+field() { preview | awk -v n="$1" '{ print $n }'; }
+visible() { [ "$(field 5)" = 1 ]; }
+hidden() { [ "$(field 5)" = 0 ]; }
+shows() { [ "$(field 8)" = "$(hex "$1")" ]; }
+# Under the main window: the same left and width, its top at the main window's bottom.
+docked() {
+  local left top width height
+  read -r left top width height _ <<<"$(bw_probe window)"
+  [ "$(preview | awk '{ print $1, $2, $3 }')" = "$left $((top + height)) $width" ]
+}
+type_in() { bw_click $txtSend; xdotool type --delay 30 "$1"; }
+
+wine reg delete "$settings" /f >/dev/null 2>&1
+start_logged "$room" --log "$wlog" --sn ZornaVelde --room 'Town Square' --partner MoSsWhIrLz
+bw_start || { echo "FAIL the main window did not show"; exit 1; }
+check "first run: no preview" no "$(yes_if visible)"
+
+bw_click $txtSend
+xdotool key F2
+wait_for visible
+check "F2 shows it docked under the main window, topmost, never enabled for input" \
+  "yes 1 0" "$(yes_if docked) $(field 6) $(field 7)"
+check "... and the focus stays in the text box" $txtSend "$(bw_probe focus)"
+
+type_in 'Hi from %me% in %room%'
+wait_for shows 'ZornaVelde: Hi from ZornaVelde in Town Square'
+check "it follows typing, the sender first and the placeholders filled" \
+  "$(hex 'ZornaVelde: Hi from ZornaVelde in Town Square')" "$(field 8)"
+
+bw_probe move 100 120
+wait_for docked
+check "it follows a move" yes "$(yes_if docked)"
+read -r _ _ _ _ bw_client_x bw_client_y _ <<<"$(bw_probe window)"  # where bw_click aims
+bw_click $cmdRoll
+wait_for docked
+check "and a roll up" "yes 60" "$(yes_if docked) $(bw_probe window | awk '{ print $4 }')"
+bw_click $cmdRoll
+wait_for docked
+
+# Random Colors draw anew at every send, which the grey line under the preview says.
+bw_click $optRandom
+wait_for eval '[ "$(field 9)" = "$(hex "The colors change with every send.")" ]'
+check "Random Colors: the note under the preview" "$(hex 'The colors change with every send.')" \
+  "$(field 9)"
+
+# The same line, bold and faded, sent with the preview on and then off.
+bw_click $chkBold
+bw_click $optColorFade
+wait_for eval '[ "$(field 9)" = - ]'
+mark=$(lines)
+bw_click $cmdSendChat
+wait_for grown "$mark" 1
+with=$(since "$mark")
+type_in 'Hi from %me% in %room%'
+xdotool key F2
+wait_for hidden
+check "F2 again hides it" 0 "$(field 5)"
+mark=$(lines)
+bw_click $cmdSendChat
+wait_for grown "$mark" 1
+check "a send with the preview on delivers the same bytes as with it off" "$with" "$(since "$mark")"
+expected=$("$compose" --bold --effect=fade --me=ZornaVelde --room='Town Square' --you=MoSsWhIrLz \
+  --encoding=windows-1252 -- 'Hi from %me% in %room%' | xxd -p | tr -d '\n' | tr a-f A-F)
+check "... the line the composer makes" "chat ${expected%0A}" "$with"
+
+# Turned on through the window menu (Alt+Space, then its last item), and kept for the
+# next run.
+xdotool key alt+space
+sleep 0.5
+xdotool key Up Return
+wait_for visible
+check "the window menu's last item turns it on" 1 "$(field 5)"
+xdotool key alt+F4
+bw_wait_closed
+check "its state is kept between runs" 1 "$(setting Preview)"
+bw_start || { echo "FAIL the main window did not show again"; exit 1; }
+wait_for visible
+check "and it comes back with the next run, docked" "yes" "$(yes_if docked)"
+xdotool key alt+F4
+bw_wait_closed
+finish "preview"
