@@ -4,9 +4,10 @@
 //
 //   aolctl find-aol | find-mdi | find-chat | find-im | find-welcome
 //       prints the finder's handle in decimal; 0 = none
-//   aolctl room | partner | me
-//       prints GetRoomName / GetIMPartner / GetUserSN as upper-case hex of its
-//       Windows-1252 bytes (an empty line for "")
+//   aolctl room | partner | me | chat-transcript
+//       prints GetRoomName / GetIMPartner / GetUserSN / the text of the chat room's
+//       transcript ("RICHCNTL") as upper-case hex of its Windows-1252 bytes (an empty line
+//       for "")
 //   aolctl send-chat-hex HEX | send-im-hex HEX
 //       decodes HEX (Windows-1252 bytes, either letter case, "" allowed) and calls
 //       SendChat / SendIM with that text; prints nothing
@@ -42,7 +43,7 @@ using bw::WindowHandle;
 int Usage() {
   std::fputs(
       "usage: aolctl find-aol|find-mdi|find-chat|find-im|find-welcome\n"
-      "       aolctl room|partner|me\n"
+      "       aolctl room|partner|me|chat-transcript\n"
       "       aolctl send-chat-hex HEX | send-im-hex HEX\n"
       "       aolctl class HWND | text HWND | topmost HWND 0|1\n",
       stderr);
@@ -102,8 +103,14 @@ struct Reader {
   const char* command;
   Text (*read)(WindowApi&);
 };
-constexpr Reader kReaders[] = {
-    {"room", bw::GetRoomName}, {"partner", bw::GetIMPartner}, {"me", bw::GetUserSN}};
+Text ChatTranscript(WindowApi& api) {
+  return bw::GetText(api, bw::FindChildByClass(api, bw::FindChatRoom(api), u"RICHCNTL"));
+}
+
+constexpr Reader kReaders[] = {{"room", bw::GetRoomName},
+                               {"partner", bw::GetIMPartner},
+                               {"me", bw::GetUserSN},
+                               {"chat-transcript", ChatTranscript}};
 
 struct Sender {
   const char* command;

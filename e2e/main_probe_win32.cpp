@@ -27,6 +27,7 @@
 //                          through WM_GETTEXT), or "none"
 //   main_probe menu        the window menu's last item: TEXTHEX CHECKED GRAYED (1 or 0)
 //   main_probe move X Y    moves the main window's top-left corner to X Y on the screen
+//   main_probe minimize | restore   minimizes the main window, or restores it
 // Exit code 2 when the main window is not there (msgbox and press-ok excepted).
 
 #include <windows.h>
@@ -208,6 +209,10 @@ int main(int argc, char** argv) {
                 (state & MF_GRAYED) ? 1 : 0);
     return 0;
   }
+  if (command == "minimize" || command == "restore") {
+    ShowWindow(main, command == "minimize" ? SW_MINIMIZE : SW_RESTORE);
+    return 0;
+  }
   if (command == "move" && argc > 3) {
     SetWindowPos(main, nullptr, std::atoi(argv[2]), std::atoi(argv[3]), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -216,6 +221,6 @@ int main(int argc, char** argv) {
   std::fprintf(
       stderr,
       "usage: main_probe window|controls|text ID|show ID 0|1|focus|foreground|splash|zorder|"
-      "msgbox MS|press-ok|close|preview|menu|move X Y\n");
+      "msgbox MS|press-ok|close|preview|menu|move X Y|minimize|restore\n");
   return 1;
 }

@@ -49,6 +49,13 @@ wait_for docked
 check "and a roll up" "yes 60" "$(yes_if docked) $(bw_probe window | awk '{ print $4 }')"
 bw_click $cmdRoll
 wait_for docked
+bw_probe minimize
+wait_for hidden
+check "it goes with the main window when that is minimized" 0 "$(field 5)"
+bw_probe restore
+wait_for visible
+wait_for docked
+check "and comes back docked when it is restored" "1 yes" "$(field 5) $(yes_if docked)"
 
 # Random Colors draw anew at every send, which the grey line under the preview says.
 bw_click $optRandom

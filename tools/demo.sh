@@ -2,7 +2,8 @@
 # are up: Brindlewick driven as a person would drive it (xdotool on the virtual screen),
 # each step checked from outside (main_probe), and the line that reaches the chat room
 # compared byte for byte with what brindlewick-compose makes of the same text, options and
-# placeholder values.
+# placeholder values. The preview is on: the line it shows before the send must be the line
+# the chat room then shows, as the room reads the markup.
 #
 # Every step has a bound. A step that fails says which it was and what it saw, keeps the
 # screenshot, dismisses a message box left open, and ends the demo with status 1 (the
@@ -11,6 +12,13 @@
 
 line='Hello from %me% in %room%!'
 txtSend=100 cmdSendChat=101 optColorFade=108 chkBold=123
+# The chat room's last line as its transcript shows it (the room's reading of the markup).
+shown_in_room() { timeout 20 wine "$BW_BUILD/e2e/aolctl.exe" chat-transcript | tr -d '\r' |
+  xxd -r -p | iconv -f CP1252 -t UTF-8 | tr '\r' '\n' | tail -n 1; }
+# The preview's text (main_probe preview: its eighth field), and whether it is shown.
+previewed() { demo_text "$(bw_probe preview | awk '{ print $8 }')"; }
+preview_shown() { [ "$(bw_probe preview | awk '{ print $5 }')" = 1 ]; }
+preview_holds() { [ "$(previewed)" = "$1" ]; }
 settings='HKCU\Software\VB and VBA Program Settings\ZornaVelde\Brindlewick for AOL 4.0'
 screenshot=$demo/screenshot.png
 demo_step_name=
@@ -62,6 +70,11 @@ arrived() { [ "$(wc -l <"$log")" -gt "$sent" ]; }
 demo_step "starting Brindlewick and clicking its splash screen once it has loaded"
 bw_start || demo_fail "the main window did not show within 40 seconds"
 
+demo_step "turning the preview on with F2 (unless it is on from the last run)"
+bw_click $txtSend
+preview_shown || xdotool key F2
+bw_poll 50 0.2 preview_shown || demo_fail "the preview did not show after F2"
+
 demo_step "typing \"$line\" into its text box"
 bw_click $txtSend
 bw_wait_focus $txtSend || demo_fail "typed keys would go to control $(bw_probe focus), not the text box"
@@ -74,6 +87,11 @@ bw_click $chkBold
 bw_click $optColorFade
 { bw_poll 25 0.2 checked $chkBold && bw_poll 25 0.2 checked $optColorFade; } ||
   demo_fail "Bold and Color Fade are not both selected"
+
+filled="Hello from $me in $room!"
+bw_poll 50 0.2 preview_holds "$me: $filled" ||
+  demo_fail "the preview shows \"$(previewed)\" instead of \"$me: $filled\""
+before=$(previewed)
 
 demo_step "pressing \"To Chat\""
 sent=$(wc -l <"$log")
@@ -92,6 +110,10 @@ demo_text "$got"
 echo
 [ "$got" = "$expected" ] || demo_fail "the line differs from the composer's: $(demo_text "$expected")"
 echo "It matches brindlewick-compose's markup for the same text, options and placeholders."
+room_shows=$(shown_in_room)
+[ "$room_shows" = "$before" ] ||
+  demo_fail "the chat room shows \"$room_shows\", the preview showed \"$before\""
+echo "The preview showed it as the chat room shows it: \"$before\""
 
 demo_step "closing Brindlewick"
 bw_probe close || true

@@ -39,7 +39,7 @@ if [ -z "${BW_MINGW_BUILD:-}" ]; then
   build "$buildlog" cmake --preset "$(bw_wine_preset)"
   BW_MINGW_BUILD=build/$(bw_wine_preset)
 fi
-build "$buildlog" cmake --build "$BW_MINGW_BUILD" --target Brindlewick PracticeRoom main_probe
+build "$buildlog" cmake --build "$BW_MINGW_BUILD" --target Brindlewick PracticeRoom main_probe aolctl
 step "Building the composer (build/release/cli/brindlewick-compose)"
 build "$buildlog" cmake --preset release
 build "$buildlog" cmake --build --preset release --target brindlewick-compose
