@@ -74,6 +74,7 @@ class MessageSink {
   virtual void ShowInformation(const char* text) = 0;
 };
 
+// vars reads the client through aol, so that a send's exchange holds its reads too.
 struct MainFormParts {
   WindowApi& aol;
   MessageContext& vars;
@@ -128,6 +129,9 @@ class MainForm {
   enum class Phase { NotLoaded, Loading, Idle, Sending, Closing, Closed };
 
   void Send(SendTarget target);
+  // Whether the send's exchange with the client has failed; if so, the user has been told
+  // why.
+  bool ToldOfFailure();
   StyleOptions ReadStyleOptions();
   void EndWork();  // back to Idle, then a close that waited for it
   void Unload();
