@@ -96,7 +96,9 @@ class MainForm {
   // Form_Load, before the window is first shown; screen size in twips. Later calls do
   // nothing.
   void Load(int screenWidth, int screenHeight);
-  // cmdSendChat_Click (Chat) and cmdSendIM_Click (IM).
+  // cmdSendChat_Click (Chat) and cmdSendIM_Click (IM). A client that refuses a call or
+  // stops answering, in the search as in the delivery, ends the send there: the user is
+  // told why and the line stays in the text box.
   void SendClick(SendTarget target);
   void RollClick();
   // A check box changed or an option selected, by mouse or keyboard.
