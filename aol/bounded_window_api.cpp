@@ -35,65 +35,76 @@ Text BoundedWindowApi::FromAnsi(std::string_view bytes) {
 void BoundedWindowApi::BeginExchange() {
   if (depth_++ > 0) return;
   leftMs_ = kExchangeWaitMs;
-  gaveUp_ = false;
+  status_ = CallStatus::kAnswered;
 }
 
 void BoundedWindowApi::EndExchange() {
   if (depth_ > 0) --depth_;
 }
 
-bool BoundedWindowApi::Run(WindowHandle target, std::function<void()> call, long extraMs) {
+CallStatus BoundedWindowApi::Run(WindowHandle target, std::function<CallStatus()> call,
+                                 long extraMs) {
   const Exchange own(*this);  // the whole exchange when none is open
-  if (gaveUp_) return false;
+  if (status_ != CallStatus::kAnswered) return status_;
   leftMs_ += extraMs;
-  const std::optional<long> waited = runner_.Run(target, std::move(call), leftMs_);
+  // The status has a place of its own, like the answers below: a call given up on may
+  // still finish, and write it, long after this has returned.
+  const auto status = std::make_shared<CallStatus>(CallStatus::kNotAnswered);
+  const std::optional<long> waited =
+      runner_.Run(target, [call = std::move(call), status] { *status = call(); }, leftMs_);
   if (!waited) {
-    gaveUp_ = true;
+    status_ = CallStatus::kNotAnswered;
     leftMs_ = 0;
-    return false;
+    return status_;
   }
   leftMs_ = *waited < leftMs_ ? leftMs_ - *waited : 0;
-  return true;
+  status_ = *status;
+  return status_;
 }
 
 // Each call below hands the runner copies of its arguments and a place of its own for
-// the answer, and takes the answer only once the call has finished in time.
+// the answer, and takes the answer only once the call has been answered in time.
 
-long BoundedWindowApi::TextLength(WindowHandle window) {
-  const auto length = std::make_shared<long>(0);
+CallStatus BoundedWindowApi::TextLength(WindowHandle window, long& length) {
+  const auto answer = std::make_shared<long>(0);
   WindowApi& inner = inner_;
-  const bool answered =
-      Run(window, [&inner, window, length] { *length = inner.TextLength(window); });
-  return answered ? *length : 0;
+  const CallStatus status =
+      Run(window, [&inner, window, answer] { return inner.TextLength(window, *answer); });
+  length = status == CallStatus::kAnswered ? *answer : 0;
+  return status;
 }
 
-void BoundedWindowApi::CopyText(WindowHandle window, char* buffer, int capacity) {
-  if (!buffer || capacity <= 0) return;
+CallStatus BoundedWindowApi::CopyText(WindowHandle window, char* buffer, int capacity) {
+  if (!buffer || capacity <= 0) return CallStatus::kAnswered;
   // Starts as the caller's buffer, so a window that copies less leaves the rest as it was.
   const auto copy = std::make_shared<std::string>(buffer, static_cast<std::size_t>(capacity));
   WindowApi& inner = inner_;
-  if (Run(window,
-          [&inner, window, copy, capacity] { inner.CopyText(window, copy->data(), capacity); })) {
+  const CallStatus status = Run(window, [&inner, window, copy, capacity] {
+    return inner.CopyText(window, copy->data(), capacity);
+  });
+  if (status == CallStatus::kAnswered) {
     std::memcpy(buffer, copy->data(), static_cast<std::size_t>(capacity));
   }
+  return status;
 }
 
-void BoundedWindowApi::WriteText(WindowHandle window, const char* text) {
+CallStatus BoundedWindowApi::WriteText(WindowHandle window, const char* text) {
   const auto bytes = std::make_shared<std::string>(text ? text : "");
   WindowApi& inner = inner_;
   const auto allowance = static_cast<long>(bytes->size() / kCharactersWrittenPerMs);
-  Run(
-      window, [&inner, window, bytes] { inner.WriteText(window, bytes->c_str()); }, allowance);
+  return Run(
+      window, [&inner, window, bytes] { return inner.WriteText(window, bytes->c_str()); },
+      allowance);
 }
 
-void BoundedWindowApi::ButtonDown(WindowHandle window) {
+CallStatus BoundedWindowApi::ButtonDown(WindowHandle window) {
   WindowApi& inner = inner_;
-  Run(window, [&inner, window] { inner.ButtonDown(window); });
+  return Run(window, [&inner, window] { return inner.ButtonDown(window); });
 }
 
-void BoundedWindowApi::ButtonUp(WindowHandle window) {
+CallStatus BoundedWindowApi::ButtonUp(WindowHandle window) {
   WindowApi& inner = inner_;
-  Run(window, [&inner, window] { inner.ButtonUp(window); });
+  return Run(window, [&inner, window] { return inner.ButtonUp(window); });
 }
 
 }  // namespace bw

@@ -5,10 +5,11 @@
 // that the user-interface thread waits for) and an exchange, such as a whole send,
 // waits at most kExchangeWaitMs in all, plus kWritePerMs for every character it writes,
 // since a client takes longer over a longer text. Once a call has not been answered in
-// time, the exchange gives up: that call and every message call after it in the same
-// exchange behave as if their window had gone (no text, no write, no press), so a send
-// never presses after a write that was not taken. To a client that answers, the same
-// messages go in the same order with the same parameters as without the bound.
+// time, or has been refused, the exchange stops: every message call after it in the same
+// exchange behaves as if its window had gone (no text, no write, no press) and is not
+// made, so a send never presses after a write that was not taken. ExchangeStatus then
+// tells which it was. To a client that answers, the same messages go in the same order
+// with the same parameters as without the bound.
 //
 // A call given up on may still be delivered when its program wakes; it then holds copies
 // of everything it touches, and the inner WindowApi must outlive it.
@@ -50,27 +51,28 @@ class BoundedWindowApi final : public WindowApi {
   std::string ToAnsi(TextView text) override;
   Text FromAnsi(std::string_view bytes) override;
 
-  // Bounded; outside an exchange each is an exchange of its own.
-  long TextLength(WindowHandle window) override;
-  void CopyText(WindowHandle window, char* buffer, int capacity) override;
-  void WriteText(WindowHandle window, const char* text) override;
-  void ButtonDown(WindowHandle window) override;
-  void ButtonUp(WindowHandle window) override;
+  // Bounded; outside an exchange each is an exchange of its own. Once the exchange has
+  // stopped, each gives the failure that stopped it.
+  CallStatus TextLength(WindowHandle window, long& length) override;
+  CallStatus CopyText(WindowHandle window, char* buffer, int capacity) override;
+  CallStatus WriteText(WindowHandle window, const char* text) override;
+  CallStatus ButtonDown(WindowHandle window) override;
+  CallStatus ButtonUp(WindowHandle window) override;
 
   void BeginExchange() override;
   void EndExchange() override;
-  // Whether the current (or, after it, the last) exchange gave up on a call.
-  [[nodiscard]] bool GaveUp() const { return gaveUp_; }
+  [[nodiscard]] CallStatus ExchangeStatus() const override { return status_; }
 
  private:
-  // Runs one message call within what the exchange has left; false when it gave up.
-  bool Run(WindowHandle target, std::function<void()> call, long extraMs = 0);
+  // Runs one message call within what the exchange has left, unless the exchange has
+  // stopped; gives how it went.
+  CallStatus Run(WindowHandle target, std::function<CallStatus()> call, long extraMs = 0);
 
   WindowApi& inner_;
   CallRunner& runner_;
   int depth_ = 0;
   long leftMs_ = 0;
-  bool gaveUp_ = false;
+  CallStatus status_ = CallStatus::kAnswered;
 };
 
 }  // namespace bw

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "aol/aol_context.h"
+#include "aol/locator.h"
 #include "aol/scripted_aol_client.h"
 #include "aol/scripted_call_runner.h"
 #include "aol/senders.h"
@@ -54,7 +55,7 @@ TEST(BoundedWindowApi, AClientThatStopsOverTheTextIsNeverPressedAndWaitedForOnce
     SendChat(client.api, Text(line.begin(), line.end()));
     SendChat(client.api, u"a second line in the same send");
   }
-  EXPECT_TRUE(client.api.GaveUp());
+  EXPECT_EQ(client.api.ExchangeStatus(), CallStatus::kNotAnswered);
   EXPECT_EQ(client.runner.Waits(), std::vector<long>{kExchangeWaitMs + 2'500})
       << "one wait, with the allowance for 25,000 characters, and no call after it";
   client.runner.WakeUp();  // the program comes back: the write lands, nothing presses it
@@ -78,7 +79,7 @@ TEST(BoundedWindowApi, AHungClientCostsOneWaitPerExchangeWhateverItReads) {
 
   client.runner.SetAnswerMsForAll(std::nullopt);  // it answers again: the next send goes
   SendChat(client.api, u"again");
-  EXPECT_FALSE(client.api.GaveUp());
+  EXPECT_EQ(client.api.ExchangeStatus(), CallStatus::kAnswered);
   EXPECT_EQ(client.tree.TextOf(client.room.conversation), u"again");
 }
 
@@ -105,6 +106,68 @@ TEST(BoundedWindowApi, TheBoundIsForTheWholeExchangeAndLongTextsEarnTime) {
     EXPECT_EQ(client.runner.Waits(), c.waits) << c.writeMs << " ms for " << c.length;
     EXPECT_EQ(client.tree.TextOf(client.room.conversation).size() == c.length, c.delivered)
         << c.writeMs << " ms for " << c.length;
+  }
+}
+
+// Every operation that messages the client, failed at each of its message calls in turn,
+// by a refusal and by a client that stops answering: the calls before the failure are
+// exactly those of a clean run, none follows it (not even asked of the runner), the
+// operation reads nothing or finds nothing, and the exchange tells what failed.
+TEST(BoundedWindowApi, AFailedCallEndsTheExchangeWhereverItComes) {
+  const struct {
+    const char* name;
+    Text (*run)(WindowApi&);  // what the operation gives: "" for nothing read or found
+  } operations[] = {
+      {"SendChat", [](WindowApi& api) { return SendChat(api, u"hi"), Text(); }},
+      {"SendIM", [](WindowApi& api) { return SendIM(api, u"hi"), Text(); }},
+      {"GetUserSN", GetUserSN},
+      {"GetIMPartner", GetIMPartner},
+      {"GetRoomName", GetRoomName},
+      {"FindIM", [](WindowApi& api) { return FindIM(api) != 0 ? Text(u"found") : Text(); }},
+  };
+  const struct {
+    CallStatus status;
+    const char* name;
+    void (*failFrom)(Client&, std::size_t);
+  } failures[] = {
+      {CallStatus::kRefused, "refused", [](Client& c, std::size_t k) { c.tree.RefuseCallsFrom(k); }},
+      {CallStatus::kNotAnswered, "not answered",
+       [](Client& c, std::size_t k) { c.runner.StopAnsweringFrom(k); }},
+  };
+  const char* const kinds[] = {"WM_GETTEXTLENGTH", "WM_GETTEXT",   "WM_SETTEXT",
+                               "WM_LBUTTONDOWN",   "WM_LBUTTONUP", "SetWindowPos"};
+  using Messages = std::vector<ScriptedWindowTree::Message>;
+  for (const auto& op : operations) {
+    Client clean;
+    {
+      const Exchange exchange(clean.api);
+      op.run(clean.api);
+    }
+    const Messages calls = clean.tree.Messages();
+    ASSERT_FALSE(calls.empty()) << op.name;
+    for (const auto& failure : failures) {
+      for (std::size_t k = 0; k < calls.size(); ++k) {
+        Client client;
+        failure.failFrom(client, k);
+        Text result;
+        {
+          const Exchange exchange(client.api);
+          result = op.run(client.api);
+        }
+        const auto row = [&] {
+          return std::string(op.name) + ", " + failure.name + " at call " + std::to_string(k) +
+                 " (" + kinds[static_cast<int>(calls[k].kind)] + ")";
+        };
+        EXPECT_EQ(result, u"") << row();
+        EXPECT_EQ(client.api.ExchangeStatus(), failure.status) << row();
+        EXPECT_EQ(client.runner.Waits().size(), k + 1) << row();
+        EXPECT_EQ(client.tree.Messages(), Messages(calls.begin(), calls.begin() + k)) << row();
+        client.runner.WakeUp();  // a call given up on lands late; still nothing follows it
+        const std::size_t landed = failure.status == CallStatus::kNotAnswered ? k + 1 : k;
+        EXPECT_EQ(client.tree.Messages(), Messages(calls.begin(), calls.begin() + landed))
+            << row();
+      }
+    }
   }
 }
 

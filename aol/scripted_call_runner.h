@@ -4,6 +4,7 @@
 // runner cannot wait for is kept, as the platform's would be, and delivered late by
 // WakeUp, as when a program that had stopped answering comes back.
 
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <optional>
@@ -23,11 +24,18 @@ class ScriptedCallRunner final : public CallRunner {
   void SetAnswerMs(WindowHandle window, long ms) { answerMs_[window] = ms; }
   // Every window, whatever was scripted for it.
   void SetAnswerMsForAll(std::optional<long> ms) { allMs_ = ms; }
+  // The program stops answering at the n-th message call from now (0: the next one) and
+  // answers none after it, whatever was scripted.
+  void StopAnsweringFrom(std::size_t n) { stopFrom_ = waits_.size() + n; }
 
   std::optional<long> Run(WindowHandle target, std::function<void()> call, long waitMs) override {
+    const bool stopped = waits_.size() >= stopFrom_;
     waits_.push_back(waitMs);
     const auto scripted = answerMs_.find(target);
-    const long takes = allMs_ ? *allMs_ : scripted != answerMs_.end() ? scripted->second : 0;
+    const long takes = stopped   ? kNever
+                       : allMs_  ? *allMs_
+                       : scripted != answerMs_.end() ? scripted->second
+                                                     : 0;
     if (takes == kNever || takes > waitMs) {
       late_.push_back(std::move(call));
       return std::nullopt;
@@ -46,6 +54,7 @@ class ScriptedCallRunner final : public CallRunner {
  private:
   std::map<WindowHandle, long> answerMs_;
   std::optional<long> allMs_;
+  std::size_t stopFrom_ = static_cast<std::size_t>(-1);
   std::vector<std::function<void()>> late_;
   std::vector<long> waits_;
 };

@@ -100,29 +100,45 @@ void ScriptedWindowTree::ClassName(WindowHandle window, char* buffer, int capaci
   if (const Window* found = Find(window)) CopyBounded(found->className, buffer, capacity);
 }
 
-long ScriptedWindowTree::TextLength(WindowHandle window) {
+CallStatus ScriptedWindowTree::TextLength(WindowHandle window, long& length) {
+  length = 0;
+  if (Refuses()) return CallStatus::kRefused;
   Record(MessageKind::kGetTextLength, window);
-  const Window* found = Find(window);
-  return found ? found->reportedLength.value_or(static_cast<long>(found->text.size())) : 0;
+  if (const Window* found = Find(window)) {
+    length = found->reportedLength.value_or(static_cast<long>(found->text.size()));
+  }
+  return CallStatus::kAnswered;
 }
 
-void ScriptedWindowTree::CopyText(WindowHandle window, char* buffer, int capacity) {
+CallStatus ScriptedWindowTree::CopyText(WindowHandle window, char* buffer, int capacity) {
+  if (Refuses()) return CallStatus::kRefused;
   if (const Window* found = Find(window)) CopyBounded(found->text, buffer, capacity);
   Record(MessageKind::kGetText, window);
+  return CallStatus::kAnswered;
 }
 
-void ScriptedWindowTree::WriteText(WindowHandle window, const char* text) {
+CallStatus ScriptedWindowTree::WriteText(WindowHandle window, const char* text) {
+  if (Refuses()) return CallStatus::kRefused;
   const std::string bytes = text ? text : "";
   if (Window* found = Find(window)) found->text = bytes;
   Record(MessageKind::kSetText, window, bytes);
+  return CallStatus::kAnswered;
 }
 
-void ScriptedWindowTree::ButtonUp(WindowHandle window) {
+CallStatus ScriptedWindowTree::ButtonDown(WindowHandle window) {
+  if (Refuses()) return CallStatus::kRefused;
+  Record(MessageKind::kButtonDown, window);
+  return CallStatus::kAnswered;
+}
+
+CallStatus ScriptedWindowTree::ButtonUp(WindowHandle window) {
+  if (Refuses()) return CallStatus::kRefused;
   Record(MessageKind::kButtonUp, window);
   const Window* found = Find(window);
-  if (!found || !found->onPress) return;
+  if (!found || !found->onPress) return CallStatus::kAnswered;
   const Reaction reaction = found->onPress;  // a copy: it may remove the window holding it
   reaction(*this);
+  return CallStatus::kAnswered;
 }
 
 const ScriptedWindowTree::Window* ScriptedWindowTree::Find(WindowHandle window) const {

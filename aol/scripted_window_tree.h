@@ -5,9 +5,11 @@
 // delivered, whatever its target, so a test can check which windows were touched.
 //
 // Windows can be scripted to misbehave as another program's windows may: announce a
-// text length they do not keep to, loop their sibling chain, or react to a press (a
-// client sending its input box's text).
+// text length they do not keep to, loop their sibling chain, react to a press (a
+// client sending its input box's text), or refuse messages (a client with higher
+// rights).
 
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <optional>
@@ -68,6 +70,10 @@ class ScriptedWindowTree : public WindowApi {
   // chain goes on, so a walk that does not stop by itself ends late rather than never.
   void LoopSibling(WindowHandle window, long rounds);
 
+  // The message calls from the n-th from now on (0: the next one) are refused, as by a
+  // client with higher rights: they are neither delivered nor recorded.
+  void RefuseCallsFrom(std::size_t n) { refuseFrom_ = calls_ + n; }
+
   [[nodiscard]] const std::vector<Message>& Messages() const { return messages_; }
   // The messages that change something (text, press, band): what a sender may deliver.
   [[nodiscard]] std::vector<Message> Actions() const;
@@ -78,11 +84,11 @@ class ScriptedWindowTree : public WindowApi {
   WindowHandle NextSibling(WindowHandle window) override;
   WindowHandle PrevSibling(WindowHandle window) override { return Sibling(window, -1); }
   void ClassName(WindowHandle window, char* buffer, int capacity) override;
-  long TextLength(WindowHandle window) override;
-  void CopyText(WindowHandle window, char* buffer, int capacity) override;
-  void WriteText(WindowHandle window, const char* text) override;
-  void ButtonDown(WindowHandle window) override { Record(MessageKind::kButtonDown, window); }
-  void ButtonUp(WindowHandle window) override;
+  CallStatus TextLength(WindowHandle window, long& length) override;
+  CallStatus CopyText(WindowHandle window, char* buffer, int capacity) override;
+  CallStatus WriteText(WindowHandle window, const char* text) override;
+  CallStatus ButtonDown(WindowHandle window) override;
+  CallStatus ButtonUp(WindowHandle window) override;
   void SetTopmost(WindowHandle window, bool topmost) override {
     Record(MessageKind::kSetTopmost, window, topmost ? "1" : "0");
   }
@@ -109,10 +115,14 @@ class ScriptedWindowTree : public WindowApi {
   void Record(MessageKind kind, WindowHandle target, std::string bytes = {}) {
     messages_.push_back({kind, target, std::move(bytes)});
   }
+  // Counts a message call; true when it is to be refused.
+  bool Refuses() { return calls_++ >= refuseFrom_; }
 
   std::map<WindowHandle, Window> windows_;
   std::vector<WindowHandle> topLevel_;
   std::vector<Message> messages_;
+  std::size_t calls_ = 0;
+  std::size_t refuseFrom_ = static_cast<std::size_t>(-1);
   // Handles look like the platform's: small multiples of 4, never 0, never reused.
   WindowHandle nextHandle_ = 0x10004;
 };

@@ -36,10 +36,14 @@ std::string CutAtNul(std::string buffer) {
 
 Text GetText(WindowApi& api, WindowHandle window) {
   if (window == 0) return Text();
-  const long length = std::clamp(api.TextLength(window), 0L, kMaxWindowTextBytes);
+  long reported = 0;
+  if (api.TextLength(window, reported) != CallStatus::kAnswered) reported = 0;
+  const long length = std::clamp(reported, 0L, kMaxWindowTextBytes);
   // One byte beyond the announced length holds the NUL the window writes last.
   std::string buffer(static_cast<std::size_t>(length) + 1, ' ');
-  api.CopyText(window, buffer.data(), static_cast<int>(length) + 1);
+  if (api.CopyText(window, buffer.data(), static_cast<int>(length) + 1) != CallStatus::kAnswered) {
+    return Text();
+  }
   buffer.resize(static_cast<std::size_t>(length));
   return api.FromAnsi(CutAtNul(std::move(buffer)));
 }

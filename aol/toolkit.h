@@ -1,7 +1,8 @@
 #pragma once
 // Small operations on other programs' windows, written once over the WindowApi seam.
 // None reports an error: handle 0, or a handle that names no window, gives "", 0 or no
-// effect.
+// effect, and so does a message call that the other program refused or did not answer
+// (the exchange keeps that failure: WindowApi::ExchangeStatus).
 
 #include "aol/window_api.h"
 #include "engine/text.h"

@@ -19,6 +19,12 @@ namespace bw {
 // An opaque window identifier; 0 means "no window".
 using WindowHandle = std::uint32_t;
 
+// How a message call to another program went. A window that has gone is no failure: it
+// answers as the platform does for it (0, no text, no effect). A program that runs with
+// higher rights than ours refuses our messages (on Windows Vista and later); one that has
+// stopped answering is given up on where the waiting is bounded (BoundedWindowApi).
+enum class CallStatus { kAnswered, kRefused, kNotAnswered };
+
 class WindowApi {
  public:
   virtual ~WindowApi() = default;
@@ -32,16 +38,19 @@ class WindowApi {
   // GetClassNameA: copies the name and a NUL into buffer (capacity bytes at most); a
   // handle that names no window leaves the buffer untouched.
   virtual void ClassName(WindowHandle window, char* buffer, int capacity) = 0;
-  // SendMessageA WM_GETTEXTLENGTH: whatever the window answers, which another program
-  // may get wrong (negative, huge, or more than it will copy).
-  virtual long TextLength(WindowHandle window) = 0;
+  // The message calls. Each says how it went; what a call that failed gave back (a
+  // length, the buffer's bytes) is not to be used.
+  //
+  // SendMessageA WM_GETTEXTLENGTH: in `length`, whatever the window answers, which another
+  // program may get wrong (negative, huge, or more than it will copy).
+  virtual CallStatus TextLength(WindowHandle window, long& length) = 0;
   // SendMessageA WM_GETTEXT: copies at most capacity - 1 bytes and a NUL.
-  virtual void CopyText(WindowHandle window, char* buffer, int capacity) = 0;
+  virtual CallStatus CopyText(WindowHandle window, char* buffer, int capacity) = 0;
   // SendMessageA WM_SETTEXT with wParam 0 and a NUL-terminated string.
-  virtual void WriteText(WindowHandle window, const char* text) = 0;
+  virtual CallStatus WriteText(WindowHandle window, const char* text) = 0;
   // SendMessageA WM_LBUTTONDOWN / WM_LBUTTONUP with wParam 0 and lParam 0.
-  virtual void ButtonDown(WindowHandle window) = 0;
-  virtual void ButtonUp(WindowHandle window) = 0;
+  virtual CallStatus ButtonDown(WindowHandle window) = 0;
+  virtual CallStatus ButtonUp(WindowHandle window) = 0;
   // SetWindowPos(window, HWND_TOPMOST or HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE|SWP_NOMOVE).
   virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
 
@@ -55,6 +64,10 @@ class WindowApi {
   // Implementations that never wait need do nothing.
   virtual void BeginExchange() {}
   virtual void EndExchange() {}
+  // How the current exchange (or, after it, the last one) went: its first call that was
+  // refused or not answered, else kAnswered. An implementation that stops an exchange at
+  // its first failure (BoundedWindowApi) reports it; the others answer kAnswered.
+  [[nodiscard]] virtual CallStatus ExchangeStatus() const { return CallStatus::kAnswered; }
 };
 
 // One exchange for the life of a scope.

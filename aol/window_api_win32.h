@@ -6,6 +6,11 @@
 // as "every top-level window" (HWND_BROADCAST 0xFFFF and -1). A WindowHandle arriving from
 // outside, such as a command line, therefore can never turn a WM_SETTEXT or a press into
 // a broadcast. They behave as handles that name no window.
+//
+// Each message call tells a refusal by a program with higher rights from an answer by
+// reading the calling thread's last error right after the call, within the member, so
+// the status it gives holds on whatever thread runs it (the call thread under
+// BoundedWindowApi).
 
 #include "aol/window_api.h"
 
@@ -18,11 +23,11 @@ class WindowApiWin32 final : public WindowApi {
   WindowHandle NextSibling(WindowHandle window) override;
   WindowHandle PrevSibling(WindowHandle window) override;
   void ClassName(WindowHandle window, char* buffer, int capacity) override;
-  long TextLength(WindowHandle window) override;
-  void CopyText(WindowHandle window, char* buffer, int capacity) override;
-  void WriteText(WindowHandle window, const char* text) override;
-  void ButtonDown(WindowHandle window) override;
-  void ButtonUp(WindowHandle window) override;
+  CallStatus TextLength(WindowHandle window, long& length) override;
+  CallStatus CopyText(WindowHandle window, char* buffer, int capacity) override;
+  CallStatus WriteText(WindowHandle window, const char* text) override;
+  CallStatus ButtonDown(WindowHandle window) override;
+  CallStatus ButtonUp(WindowHandle window) override;
   void SetTopmost(WindowHandle window, bool topmost) override;
 
   // The ANSI code page, as AnsiFromText / TextFromAnsi of the Win32 base convert it.

@@ -9,6 +9,20 @@
 
 namespace bw {
 
+namespace {
+
+// What the user is told when the client failed a send's exchange. A call given up on may
+// still be delivered once the client wakes, the press that sends the line included, so
+// the line only "may" not have gone.
+constexpr const char* kNotAnsweringText =
+    "AOL is busy or not responding, so your line may not have been sent. "
+    "Try again in a moment.";
+constexpr const char* kRefusedText =
+    "AOL is running with higher rights (as administrator), so it refused the line. "
+    "Start Brindlewick the same way.";
+
+}  // namespace
+
 void MainForm::Load(int screenWidth, int screenHeight) {
   if (phase_ != Phase::NotLoaded) return;
   phase_ = Phase::Loading;
@@ -58,7 +72,10 @@ void MainForm::Send(SendTarget target) {
   const bool chat = target == SendTarget::Chat;
   p_.sounds.PlayWave("Click", WaveMode::InBackground);
   p_.view.FocusSendBox();
-  if ((chat ? FindChatRoom(p_.aol) : FindIM(p_.aol)) == 0) {
+  const WindowHandle found = chat ? FindChatRoom(p_.aol) : FindIM(p_.aol);
+  // A window whose title could not be read is not missing: the client failed to answer.
+  if (ToldOfFailure()) return;
+  if (found == 0) {
     p_.messages.ShowInformation(chat ? "You aren't in chat."
                                      : "You don't have any IM windows open.");
     return;
@@ -70,13 +87,30 @@ void MainForm::Send(SendTarget target) {
   }
   lastSend_ = typed;
   const Text filled = ReplaceVars(typed, p_.vars);
+  if (ToldOfFailure()) return;
   const Text markup = ComposeMessage(filled, ReadStyleOptions(), target);
   if (chat) {
     SendChat(p_.aol, markup);
   } else {
     SendIM(p_.aol, markup);
   }
+  // The line stays in the box for another try.
+  if (ToldOfFailure()) return;
   p_.view.SetSendBoxText(u"");
+}
+
+bool MainForm::ToldOfFailure() {
+  switch (p_.aol.ExchangeStatus()) {
+    case CallStatus::kAnswered:
+      return false;
+    case CallStatus::kNotAnswered:
+      p_.messages.ShowInformation(kNotAnsweringText);
+      return true;
+    case CallStatus::kRefused:
+      p_.messages.ShowInformation(kRefusedText);
+      return true;
+  }
+  return false;
 }
 
 StyleOptions MainForm::ReadStyleOptions() {

@@ -86,6 +86,7 @@ class MessageSink {
   virtual void ShowInformation(const char* text) = 0;
 };
 
+// vars reads the client through aol, so that a send's exchange holds its reads too.
 struct MainFormParts {
   WindowApi& aol;
   MessageContext& vars;
@@ -107,7 +108,9 @@ class MainForm {
   // Form_Load, before the window is first shown; screen size in twips. Later calls do
   // nothing.
   void Load(int screenWidth, int screenHeight);
-  // cmdSendChat_Click (Chat) and cmdSendIM_Click (IM).
+  // cmdSendChat_Click (Chat) and cmdSendIM_Click (IM). A client that refuses a call or
+  // stops answering, in the search as in the delivery, ends the send there: the user is
+  // told why and the line stays in the text box.
   void SendClick(SendTarget target);
   void RollClick();
   // A check box changed or an option selected, by mouse or keyboard.
@@ -155,6 +158,9 @@ class MainForm {
   enum class Phase { NotLoaded, Loading, Idle, Sending, Closing, Closed };
 
   void Send(SendTarget target);
+  // Whether the send's exchange with the client has failed; if so, the user has been told
+  // why.
+  bool ToldOfFailure();
   StyleOptions ReadStyleOptions();
   void EndWork();  // back to Idle, then a close that waited for it
   void Unload();

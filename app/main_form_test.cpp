@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "aol/aol_context.h"
+#include "aol/bounded_window_api.h"
 #include "aol/scripted_aol_client.h"
+#include "aol/scripted_call_runner.h"
 #include "app/announcements.h"
 #include "engine/yield.h"
 
@@ -19,8 +21,8 @@ namespace {
 using Journal = std::vector<std::string>;
 using enum Swatch;
 
-// A client signed on as "Zorna", in the room "Lobby", with an IM from "Ben" open; the form on
-// it and on this fake window, which journals the calls that matter. Where the form lets events
+// A client signed on as "Zorna", in the room "Lobby", with an IM from "Ben" open, reached
+// through the bound; the form on it and on this fake window, which journals the calls that matter. Where the form lets events
 // run, midWork runs once (so a faulty form fails, not recurses), else "yield" is journaled.
 struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   explicit Rig(bool chatOpen = true, bool imOpen = true) {
@@ -85,8 +87,10 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   ScriptedWindowTree tree;
   ScriptedDocument room;
   ScriptedDocument im;
-  AolMessageContext vars{tree};
-  MainForm form{{tree, vars, *this, *this, *this, *this}};
+  ScriptedCallRunner runner;
+  BoundedWindowApi client{tree, runner};  // as the program reaches the client
+  AolMessageContext vars{client};
+  MainForm form{{client, vars, *this, *this, *this, *this}};
   void (*midWork)(MainForm&) = nullptr;
   Journal journal;
   Text box;
@@ -148,6 +152,69 @@ TEST(SendOperation, RefusesOrFillsPlaceholdersBeforeStylingDeliversAndEmptiesThe
     if (c.refusal) {
       EXPECT_EQ(rig.journal, (Journal{"Click:1", "focus", c.refusal}));
     }
+  }
+}
+
+// Both sends, with every placeholder, failed at each message call of a clean send in turn:
+// the title reads of the search and of the placeholders, the write, the press, the IM's
+// clearing write. The user is told why, the line stays in the box, and nothing reaches the
+// client after the failure.
+TEST(SendOperation, AClientThatRefusesOrStopsAnsweringIsToldOfAndKeepsTheLine) {
+  const Text typed = u"%me% in %room% to %you%";
+  const struct {
+    const char* name;
+    void (*failFrom)(Rig&, std::size_t);
+    const char* told;
+  } failures[] = {
+      {"refused", [](Rig& rig, std::size_t k) { rig.tree.RefuseCallsFrom(k); },
+       "AOL is running with higher rights (as administrator), so it refused the line. Start "
+       "Brindlewick the same way."},
+      {"not answered", [](Rig& rig, std::size_t k) { rig.runner.StopAnsweringFrom(k); },
+       "AOL is busy or not responding, so your line may not have been sent. Try again in a "
+       "moment."},
+  };
+  for (const SendTarget target : {SendTarget::Chat, SendTarget::IM}) {
+    Rig clean;
+    clean.Load();
+    clean.box = typed;
+    clean.form.SendClick(target);
+    const auto calls = clean.tree.Messages();
+    ASSERT_EQ(clean.box, u"") << "a clean send empties the box";
+    for (const auto& failure : failures) {
+      for (std::size_t k = 0; k < calls.size(); ++k) {
+        Rig rig;
+        rig.Load();
+        rig.box = typed;
+        failure.failFrom(rig, k);
+        rig.form.SendClick(target);
+        const std::string row = std::string(target == SendTarget::Chat ? "chat, " : "IM, ") +
+                                failure.name + " at call " + std::to_string(k);
+        std::erase(rig.journal, "yield");  // the placeholders let events run
+        EXPECT_EQ(rig.journal, (Journal{"Click:1", "focus", failure.told})) << row;
+        EXPECT_EQ(rig.box, typed) << row;
+        EXPECT_EQ(rig.tree.Messages(), decltype(calls)(calls.begin(), calls.begin() + k)) << row;
+      }
+    }
+  }
+}
+
+// Start-up and shutdown tell nothing of a client that fails them and wait for it once each.
+TEST(MainWindow, AnnouncesSilentlyToAClientThatRefusesOrStopsAnswering) {
+  for (const bool refuses : {true, false}) {
+    Rig rig;
+    if (refuses) {
+      rig.tree.RefuseCallsFrom(0);
+    } else {
+      rig.runner.SetAnswerMsForAll(ScriptedCallRunner::kNever);
+    }
+    rig.form.Load(1024 * 15, 768 * 15);
+    EXPECT_EQ(rig.journal, (Journal{"Start:1", "ticker on", "yield"})) << refuses;
+    rig.journal.clear();
+    rig.form.RequestClose();
+    EXPECT_EQ(rig.journal.back(), "destroy") << refuses;
+    EXPECT_EQ(rig.journal.size(), 13u) << "the settings, the sound, no message; " << refuses;
+    EXPECT_EQ(rig.runner.Waits().size(), 2u) << refuses;
+    EXPECT_TRUE(rig.tree.Messages().empty()) << refuses;
   }
 }
 

@@ -31,10 +31,15 @@ DWORD WINAPI PreviewReader::Main(void* self) {
   auto& reader = *static_cast<PreviewReader*>(self);
   for (;;) {
     WaitForSingleObject(reader.wake_.Get(), INFINITE);
-    const PlaceholderValues values = ReadPlaceholderValues(reader.user32_);
+    PlaceholderValues values;
+    {
+      const Exchange read(reader.api_);
+      values = ReadPlaceholderValues(reader.api_);
+    }
+    const bool answered = reader.api_.ExchangeStatus() == CallStatus::kAnswered;
     EnterCriticalSection(&reader.lock_);
     reader.values_ = values;
-    reader.answered_ = true;
+    reader.answered_ = answered;
     LeaveCriticalSection(&reader.lock_);
     PostMessageA(reader.window_, reader.message_, 0, 0);
   }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Brindlewick beside a client that is slow, or stops answering: the practice room holds
 # every text written into its input boxes for a while before taking it (--write-delay),
-# or is stopped outright (SIGSTOP). Brindlewick must give up on it within its bound, go on
-# handling its own input while the client stays stuck, close normally, and never press a
-# send control after a write that was not taken.
+# or is stopped outright (SIGSTOP). Brindlewick must give up on it within its bound, say
+# so in a message box and keep the line in its text box, go on handling its own input
+# while the client stays stuck, close normally, never press a send control after a write
+# that was not taken, and send again once a client answers.
 . "$(dirname "$0")/lib.sh"
 room=$BW_BUILD/practice/PracticeRoom.exe
 need "$BW_BUILD/app/Brindlewick.exe" "$room" "$BW_BUILD/e2e/main_probe.exe"
@@ -31,22 +32,42 @@ check "the two opening lines arrive whole" \
 bw_probe close
 bw_wait_closed
 
-# Sends "To Chat" with the line typed, then types "x" at once, and says after how many
-# seconds the text box held just the "x": the send gave up, emptied the box, and the key,
-# queued meanwhile, was handled. The client stays stuck throughout.
+told='AOL is busy or not responding, so your line may not have been sent. Try again in a moment.'
+# Sends "To Chat" with the line typed to a client that stays stuck. Prints three lines:
+# what the message box that follows says, what the text box holds meanwhile, and whether
+# an "x" typed at the line's end once OK is pressed reached the text box.
 send_to_stuck_client() {
   local start
   type_in "$1"
   start=$(date +%s.%N)
   bw_click $cmdSendChat
+  echo "told: $(bw_probe msgbox 15000)"
+  printf '  the message box showed %.1f s after the click on "To Chat"\n' \
+    "$(echo "$(date +%s.%N) - $start" | bc)" >&2
+  echo "box: $(bw_probe text $txtSend)"
+  bw_probe press-ok || echo "  no message box to press OK in" >&2
+  xdotool key ctrl+End
   xdotool type x
-  if wait_long holds x; then
-    printf '  input handled again %.1f s after the click on "To Chat"\n' \
-      "$(echo "$(date +%s.%N) - $start" | bc)" >&2
+  if wait_long holds "$1x"; then
     echo handled
   else
     echo "not handled: the text box holds $(bw_probe text $txtSend)"
   fi
+}
+# The three checks of what send_to_stuck_client printed ($1) for the line $2.
+check_told() {
+  check "... the message box says AOL did not answer" "told: $told" "$(sed -n 1p <<<"$1")"
+  check "... the line stays in the text box meanwhile" "box: $(hex "$2")" "$(sed -n 2p <<<"$1")"
+  check "... and input is taken again while the client is stuck" handled "$(sed -n 3p <<<"$1")"
+}
+# Sends the text box's line "To Chat" to a client that answers and prints what arrived in
+# the chat, what the text box holds afterwards and whether a message box showed.
+send_to_answering_client() {
+  local mark
+  mark=$(lines)
+  bw_click $cmdSendChat
+  wait_long grown "$mark" 1
+  echo "$(since "$mark") $(bw_probe text $txtSend) $(bw_probe msgbox 0)"
 }
 # Polls for some 40 seconds: far longer than any bound, so only a wait for good fails.
 wait_long() { bw_poll 200 0.2 "$@"; }
@@ -74,12 +95,16 @@ start_logged "$room" --log "$wlog"
 bw_start || { echo "FAIL the main window did not show"; exit 1; }
 mark=$(lines)
 kill -STOP "$app_pid"
-check "a send to a stopped client: Brindlewick takes input again while the client is stuck" \
-  handled "$(send_to_stuck_client 'to a stopped client' | tail -n 1)"
-check "... and closes with Alt+F4 while the client is still stopped" closed "$(closes_with_alt_f4)"
+stopped='to a stopped client'
+echo "a send to a stopped client:"
+check_told "$(send_to_stuck_client "$stopped")" "$stopped"
 kill -CONT "$app_pid"
-sleep 2  # the late writes land now; a press would follow them at once
-check "... and nothing was pressed, then or once the client went on" "" "$(since "$mark")"
+sleep 2  # the late write lands now; a press would follow it at once
+check "... nothing was pressed, then or once the client went on" "" "$(since "$mark")"
+check "... and the next send, once it answers, arrives and empties the text box" \
+  "chat $(hex "${stopped}x") - none" "$(send_to_answering_client)"
+kill -STOP "$app_pid"
+check "... and closes with Alt+F4 while the client is stopped again" closed "$(closes_with_alt_f4)"
 stop_app
 
 # --- A client that stops while it takes the text: the room takes start-up's two lines at
@@ -88,13 +113,17 @@ start_logged "$room" --log "$wlog" --write-delay 15000 --delay-after 2
 bw_start || { echo "FAIL the main window did not show"; exit 1; }
 : >"$log"
 sent_at=$(date +%s)
-check "a send to a client stuck in the text write: input is taken again meanwhile" \
-  handled "$(send_to_stuck_client 'to a stuck client' | tail -n 1)"
+stuck='to a stuck client'
+echo "a send to a client stuck in the text write:"
+check_told "$(send_to_stuck_client "$stuck")" "$stuck"
 check "... a click ticks Bold while the client is still stuck" ticked "$(click_ticks_bold)"
-check "... and its close button closes it" closed "$(closes_with_its_button)"
 # Past the room's hold of the write, plus a moment in which a press would follow it.
 sleep $((sent_at + 18 - $(date +%s) > 0 ? sent_at + 18 - $(date +%s) : 0))
-check "... and the client, once it took the text, was never pressed" "" "$(cat "$log")"
+check "... the client, once it took the text, was never pressed" "" "$(cat "$log")"
+start_logged "$room" --log "$wlog"  # a client that answers takes its place
+check "... the next send, to a client that answers, arrives and empties the text box" \
+  "chat $(hex "<B>${stuck}x</B>") - none" "$(send_to_answering_client)"
+check "... and its close button closes it" closed "$(closes_with_its_button)"
 
 # --- A long paste to a client that takes its time over a long text but answers: 100,000
 # characters, pasted through the clipboard, are kept whole and sent whole.

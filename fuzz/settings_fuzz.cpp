@@ -1,8 +1,9 @@
 // The stored-settings reader over an in-memory store: whole numbers against a reading of
 // their rule digit by digit, every setting either what was stored or its default, colors
-// within 0..0xFFFFFF, and what is written read back the same.
+// within 0..0xFFFFFF, the preview on only for a stored "1", and what is written read back
+// the same.
 // Input: the screen's width and height in twips (two bytes each, low first), then the
-// eight values in reading order between NULs; a value is present only when it starts
+// nine values in reading order between NULs; a value is present only when it starts
 // with "=", which is not part of it.
 
 #include <cstdint>
@@ -19,8 +20,9 @@
 namespace bw {
 namespace {
 
-constexpr const char* kKeys[] = {"Left",      "Top",       "Height",     "LastSend",
-                                 "AltColor1", "AltColor2", "FadeColor1", "FadeColor2"};
+constexpr const char* kKeys[] = {"Left",       "Top",        "Height",
+                                 "LastSend",   "AltColor1",  "AltColor2",
+                                 "FadeColor1", "FadeColor2", "Preview"};
 
 class MemoryStore : public SettingsStore {
  public:
@@ -74,6 +76,7 @@ void CheckSame(const Settings& a, const Settings& b) {
   BW_FUZZ_CHECK(a.LastSend == b.LastSend);
   BW_FUZZ_CHECK(a.AltColor1 == b.AltColor1 && a.AltColor2 == b.AltColor2);
   BW_FUZZ_CHECK(a.FadeColor1 == b.FadeColor1 && a.FadeColor2 == b.FadeColor2);
+  BW_FUZZ_CHECK(a.Preview == b.Preview);
 }
 
 }  // namespace
@@ -116,6 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool inRange = value && *value >= 0 && *value <= 0xFFFFFF;
     BW_FUZZ_CHECK(color == (inRange ? static_cast<ColorRef>(*value) : fallback));
   }
+  const auto preview = stored.values.find("Preview");
+  BW_FUZZ_CHECK(read.Preview == (preview != stored.values.end() && preview->second == u"1"));
 
   // Written and read again, nothing moves; without geometry the stored edges stay as they
   // were.
