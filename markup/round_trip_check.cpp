@@ -68,9 +68,10 @@ bool IsColorEffect(EffectMode effect) {
          effect == EffectMode::Random;
 }
 
-// The fade's color at a non-space character, in closed form: every non-space character but
-// one standing at position 1 has moved one step, and a step that overshoots stays clamped
-// because the steps all go one way.
+// The fade's color at a non-space character in closed form, after `moves` steps: one for
+// each non-space character up to and including this one, less one when the text does not
+// start with a space (its first character keeps the start color). Clamping once at the end
+// is the same as clamping after every step, since a channel's steps all go one way.
 ColorRef FadeColor(ColorRef start, ColorRef end, long long count, long long moves) {
   const long long divisor = count > 1 ? count - 1 : 1;
   const auto channel = [&](int from, int to) {
@@ -89,7 +90,6 @@ std::vector<RunStyle> ExpectedStyles(CharacterView text, const RoundTripCase& ro
   constexpr std::array<int, 6> kSizes = {4, 3, 2, 1, 2, 3};
   long long nonSpaces = 0;
   for (std::size_t i = 0; i < text.size(); ++i) nonSpaces += !IsSpace(text[i]);
-  const bool leadingSpace = text.size() > 0 && IsSpace(text[0]);
 
   std::vector<RunStyle> styles;
   long long seen = 0;  // non-space characters before this one
@@ -102,16 +102,14 @@ std::vector<RunStyle> ExpectedStyles(CharacterView text, const RoundTripCase& ro
     style.underline = options.Underline;
     style.strikeout = options.Strikeout;
     if (IsSpace(text[i])) {
-      if (options.Effect == EffectMode::GrowShrink && roundTrip.target == SendTarget::IM) {
-        style.size = sizeInForce;
-      }
+      style.size = sizeInForce;
       styles.push_back(style);
       continue;
     }
     switch (options.Effect) {
       case EffectMode::ColorFade:
         style.color = FadeColor(options.FadeColor1, options.FadeColor2, nonSpaces,
-                                seen + (leadingSpace ? 1 : 0));
+                                seen + (IsSpace(text[0]) ? 1 : 0));
         break;
       case EffectMode::Alternate:
         style.color = seen % 2 == 0 ? options.AltColor2 : options.AltColor1;
