@@ -25,6 +25,17 @@ TEST(ParseCommandLine, TakesWhatAShellUserTypes) {
             "bad value 'swirl' for --effect (none, waves, grow-shrink, fade, alternate or random)");
 }
 
+// "--bold=no" must not turn bold on: a flag refuses any value, the empty one too.
+TEST(ParseCommandLine, AFlagGivenAValueIsRefused) {
+  for (std::string_view flag : {"--bold", "--italic", "--underline", "--strikeout", "--hacker",
+                                "--elite", "--spaced", "--backwards", "--preview"}) {
+    for (std::string_view value : {"=no", "="}) {
+      const std::string arg = std::string(flag) + std::string(value);
+      EXPECT_EQ(Parse({arg, "x"}).error, "option " + std::string(flag) + " takes no value") << arg;
+    }
+  }
+}
+
 TEST(ParseColor, TakesOnlyHexDigitsAfterTheHash) {
   for (std::string_view bad : {"#-1-1-1", "#FF-1-1", "#+1FFFF", "# 1FFFF", "#0x1234", "#12345"}) {
     EXPECT_FALSE(ParseColor(bad)) << bad;

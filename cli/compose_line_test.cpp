@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
 
 #include "cli/graphemes.h"
@@ -51,6 +52,26 @@ TEST(ComposeLine, EveryClusterIsOneCharacterForEveryRule) {
     for (auto [args, expected] : rules) {
       args.push_back(text);
       EXPECT_EQ(Compose(args), expected) << name << " with " << args[0];
+    }
+  }
+}
+
+// Windows-1252 leaves 0x81, 0x8D, 0x8F, 0x90 and 0x9D undefined; those stand for the C1
+// controls of the same values both ways, and every other C1 control has no byte at all.
+TEST(ComposeLine, Windows1252RefusesTheC1ControlsItHasNoByteFor) {
+  const ComposeCommand command =
+      *ParseCommandLine(std::vector{"--encoding=windows-1252"sv}).command;
+  constexpr std::u16string_view kUndefined = u"\u0081\u008d\u008f\u0090\u009d";
+  for (char16_t c = 0x80; c <= 0x9F; ++c) {
+    char code[8];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+    std::string error;
+    const auto bytes = ComposeLine(command, EncodeUtf8(u"a" + Text(1, c) + u"b"), error);
+    if (kUndefined.find(c) != std::u16string_view::npos) {
+      EXPECT_EQ(bytes, std::string("a") + static_cast<char>(c) + "b") << code;
+    } else {
+      EXPECT_EQ(bytes, std::nullopt) << code;
+      EXPECT_EQ(error, std::string(code) + " has no byte in Windows-1252");
     }
   }
 }
