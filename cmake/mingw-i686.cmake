@@ -1,10 +1,14 @@
-# Cross-compiles for 32-bit Windows with Debian's MinGW-w64 (win32 thread model).
+# Cross-compiles for 32-bit Windows with Debian's MinGW-w64 (win32 thread model); with
+# BW_MINGW_PROCESSOR set to x86_64 first (mingw-x86_64.cmake), for 64-bit Windows.
+if(NOT BW_MINGW_PROCESSOR)
+  set(BW_MINGW_PROCESSOR i686)
+endif()
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR ${BW_MINGW_PROCESSOR})
+set(CMAKE_C_COMPILER ${BW_MINGW_PROCESSOR}-w64-mingw32-gcc)
+set(CMAKE_CXX_COMPILER ${BW_MINGW_PROCESSOR}-w64-mingw32-g++)
+set(CMAKE_RC_COMPILER ${BW_MINGW_PROCESSOR}-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${BW_MINGW_PROCESSOR}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
