@@ -2,6 +2,7 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -51,8 +52,9 @@ void AppendEntry(HWND transcript, const Transcript& state, Entry& entry) {
   entry.length = TextLength(transcript) - before;
 }
 
-// The oldest entry goes, and the break that started the next one with it.
-void DropOldest(HWND transcript, Transcript& state) {
+// The oldest entry goes, and the break that started the next one with it. Returns the
+// characters that went.
+LONG DropOldest(HWND transcript, Transcript& state) {
   LONG cut = state.entries.front().length;
   state.entries.pop_front();
   if (!state.entries.empty()) {
@@ -63,21 +65,29 @@ void DropOldest(HWND transcript, Transcript& state) {
   CHARRANGE range{0, cut};
   SendMessageW(transcript, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
   SendMessageW(transcript, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+  return cut;
 }
 
 void ScrollToEnd(HWND transcript) {
   SendMessageW(transcript, WM_VSCROLL, SB_BOTTOM, 0);
 }
 
-void SetUp(HWND transcript) {
-  const int padding = ScaleToDpi(kPadding, ScreenDotsPerInch());
-  SendMessageW(transcript, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-               MAKELPARAM(padding, padding));
+// Every paragraph that follows takes the format of the one it is added to, so the empty
+// control's paragraph sets it for all entries. Text streamed in over the whole control
+// starts from the default again.
+void IndentWrappedLines(HWND transcript) {
   PARAFORMAT format{};
   format.cbSize = sizeof(format);
   format.dwMask = PFM_OFFSET;
   format.dxOffset = kIndentTwips;
   SendMessageW(transcript, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+}
+
+void SetUp(HWND transcript) {
+  const int padding = ScaleToDpi(kPadding, ScreenDotsPerInch());
+  SendMessageW(transcript, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+               MAKELPARAM(padding, padding));
+  IndentWrappedLines(transcript);
 }
 
 LRESULT CALLBACK TranscriptProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -119,9 +129,18 @@ bool RegisterTranscriptClass(HINSTANCE instance) {
 void AppendTranscriptEntry(HWND transcript, TextView sender, TextView line) {
   Transcript* state = StateOf<Transcript>(transcript);
   if (!state) return;
-  if (state->entries.size() >= kMaxEntries) DropOldest(transcript, *state);
+  // Text a person has selected stays selected while lines arrive, so it can be copied in
+  // a busy room; what was dropped with the oldest entry leaves the selection.
+  CHARRANGE selected{};
+  SendMessageW(transcript, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selected));
+  LONG dropped = 0;
+  if (state->entries.size() >= kMaxEntries) dropped = DropOldest(transcript, *state);
   state->entries.push_back({Text(sender), Text(line)});
   AppendEntry(transcript, *state, state->entries.back());
+  if (selected.cpMax - dropped > 0 && selected.cpMin != selected.cpMax) {
+    selected = {std::max(0L, selected.cpMin - dropped), selected.cpMax - dropped};
+    SendMessageW(transcript, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selected));
+  }
   ScrollToEnd(transcript);
 }
 
@@ -130,6 +149,7 @@ void SetTranscriptShowsMarkup(HWND transcript, bool showMarkup) {
   if (!state || state->showMarkup == showMarkup) return;
   state->showMarkup = showMarkup;
   SetRichText(transcript, {});
+  IndentWrappedLines(transcript);
   for (Entry& entry : state->entries) AppendEntry(transcript, *state, entry);
   ScrollToEnd(transcript);
 }
