@@ -13,6 +13,8 @@
 //       SendChat / SendIM with that text; prints nothing
 //   aolctl class HWND | text HWND
 //       prints GetClass / GetText of the decimal handle HWND, as hex like the readers
+//   aolctl first-child HWND
+//       prints the handle of HWND's first child window; 0 = none
 //   aolctl topmost HWND 0|1
 //       StayOnTop(HWND, 1 -> -1, 0 -> 0)
 //
@@ -45,7 +47,7 @@ int Usage() {
       "usage: aolctl find-aol|find-mdi|find-chat|find-im|find-welcome\n"
       "       aolctl room|partner|me|chat-transcript\n"
       "       aolctl send-chat-hex HEX | send-im-hex HEX\n"
-      "       aolctl class HWND | text HWND | topmost HWND 0|1\n",
+      "       aolctl class HWND | text HWND | first-child HWND | topmost HWND 0|1\n",
       stderr);
   return 2;
 }
@@ -150,6 +152,8 @@ int Run(int argc, char** argv) {
     PrintText(bw::GetClass(api, *window));
   } else if (command == "text" && argc == 3) {
     PrintText(bw::GetText(api, *window));
+  } else if (command == "first-child" && argc == 3) {
+    PrintHandle(api.FirstChild(*window));
   } else if (command == "topmost" && argc == 4 &&
              (std::strcmp(argv[3], "0") == 0 || std::strcmp(argv[3], "1") == 0)) {
     bw::StayOnTop(api, *window, argv[3][0] == '1' ? -1 : 0);

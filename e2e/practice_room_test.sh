@@ -42,26 +42,86 @@ check "a person's click on the IM's Send" "im $(hex 'an IM by hand')" \
   "$(person 800 433 956 433 'an IM by hand')"
 stop_app
 
-# --- A fade from red to blue is drawn as one: red at the left of the line, blue at the
-# right. It is the first line in a fresh room, so the only colored text in the chat
-# transcript (below the room's header, above its input box).
-fade=$("$compose" --effect=fade --fade-colors='#FF0000,#0000FF' --encoding=windows-1252 \
-  'A fade from red to blue' | xxd -p | tr -d '\n' | tr a-f A-F)
-fade=${fade%0A}
-start_logged "$room" --log "$wlog"
-ctl send-chat-hex "$fade"
-check "fade line arrived" "ready|chat $fade" "$(since 0)"
-sleep 0.5
-shot
-# The count of red-ish and blue-ish pixels, the right-most red and the left-most blue.
-spread=$(convert "$work/shot.png" -crop 290x490+10+95 +repage txt:- | awk -F'[,:() ]+' '
-  /^#/ { next }
-  $3 >= 180 && $4 < 100 && $5 < 100 { reds++; if ($1 > red) red = $1 }
-  $5 >= 180 && $4 < 100 && $3 < 100 { blues++; if (blue == "" || $1 < blue) blue = $1 }
-  END { print reds + 0, blues + 0, red + 0, blue + 0 }')
-read -r reds blues red blue <<<"$spread"
-check "fade drawn red at the left, blue at the right (reds blues red-x blue-x: $spread)" yes \
-  "$(yes_if [ $((reds >= 20 && blues >= 20 && red < blue)) = 1 ])"
-stop_app
+# --- The transcripts are rich edit controls: a fade from red to blue is drawn as one, red
+# at the left of the line and blue at the right, and a waved line rises and falls. Each
+# is checked at 96 dpi and again at 144, where the text is drawn half as large again.
+# The room's lines are the only colored text in its chat transcript.
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+# Whatever happens here, the tests after this one run at 96 dpi.
+trap 'set_dpi 96; stop_app; wait; rm -rf "$work"' EXIT
+composed() {  # EFFECT TEXT: the line as Brindlewick sends it, as hex of its bytes
+  local line
+  line=$("$compose" --effect="$1" --fade-colors='#FF0000,#0000FF' --encoding=windows-1252 \
+    -- "$2" | xxd -p | tr -d '\n' | tr a-f A-F)
+  echo "${line%0A}"
+}
+# In a rectangle X Y W H of the last screenshot: the count of red-ish and of blue-ish
+# pixels, the right-most red, the left-most blue, and the rows the reds take.
+colors_in() {
+  convert "$work/shot.png" -crop "$3x$4+$1+$2" +repage txt:- | awk -F'[,:() ]+' '
+    /^#/ { next }
+    $3 >= 180 && $4 < 100 && $5 < 100 {
+      reds++; if ($1 > red) red = $1
+      if (top == "" || $2 < top) top = $2; if ($2 > bottom) bottom = $2 }
+    $5 >= 180 && $4 < 100 && $3 < 100 { blues++; if (blue == "" || $1 < blue) blue = $1 }
+    END { print reds + 0, blues + 0, red + 0, blue + 0, (reds ? bottom - top + 1 : 0) }'
+}
+# Where the letters of a rectangle X Y W H end below: the lowest gray ink (black text,
+# smoothed; the sender's navy is not gray) of each column, and of those the highest and
+# the lowest row, as "HIGHEST LOWEST".
+bottoms() {
+  convert "$work/shot.png" -crop "$3x$4+$1+$2" +repage txt:- | awk -F'[,:() ]+' '
+    /^#/ { next }
+    { hi = $3; lo = $3
+      if ($4 > hi) hi = $4; if ($5 > hi) hi = $5; if ($4 < lo) lo = $4; if ($5 < lo) lo = $5
+      if (hi < 200 && hi - lo < 40 && (!($1 in low) || $2 > low[$1])) low[$1] = $2 }
+    END { for (x in low) { if (top == "" || low[x] < top) top = low[x]; if (low[x] > bottom) bottom = low[x] }
+          print top + 0, bottom + 0 }'
+}
+# Waves alternate raised and lowered letters: a waved line of x's has letters that end
+# above the level x's and letters that sink below them.
+waves=$(composed waves 'xxxxxxxx')
+level=$(hex 'xxxxxxxx')
+declare -A red_rows
+for dpi in 96 144; do
+  set_dpi "$dpi"
+  # Lines short enough to stay on one line of the narrower room at 144 dpi.
+  fade=$(composed fade 'red to blue')
+  start_logged "$room" --log "$wlog"
+  chat_room=$(ctl find-chat)
+  transcript=$(ctl first-child "$chat_room")
+  check "$dpi dpi: the transcript is the room's first child, of class RICHCNTL" \
+    "$(hex RICHCNTL)" "$(ctl class "$transcript")"
+  ctl send-chat-hex "$fade"
+  ctl send-chat-hex "$waves"
+  ctl send-chat-hex "$level"
+  check "$dpi dpi: fade, waved and level lines arrived" \
+    "ready|chat $fade|chat $waves|chat $level" "$(since 0)"
+  check "$dpi dpi: WM_GETTEXT of the transcript holds the lines' characters" \
+    "$(hex $'ZornaVelde: red to blue\r\nZornaVelde: xxxxxxxx\r\nZornaVelde: xxxxxxxx')" \
+    "$(ctl text "$transcript")"
+  sleep 0.5
+  shot
+  # BW_SHOTS=FOLDER keeps the screenshots, to look at.
+  [ -z "${BW_SHOTS:-}" ] || cp "$work/shot.png" "$BW_SHOTS/practice_room_$dpi.png"
+  # The transcript's area on the 1024 x 768 screen at each density, below the room's
+  # picture and above its input box.
+  if [ "$dpi" = 96 ]; then area=(20 98 285 480) line=16; else area=(26 142 290 360) line=24; fi
+  read -r reds blues red blue rows <<<"$(colors_in "${area[@]}")"
+  check "$dpi dpi: fade red at the left, blue at the right (reds blues red-x blue-x: $reds $blues $red $blue)" \
+    yes "$(yes_if [ $((reds >= 20 && blues >= 20 && red < blue)) = 1 ])"
+  red_rows[$dpi]=$rows
+  # The second and the third entry, a line each.
+  read -r wave_top wave_bottom <<<"$(bottoms "${area[0]}" $((area[1] + line)) "${area[2]}" "$line")"
+  read -r flat_top flat_bottom <<<"$(bottoms "${area[0]}" $((area[1] + line * 2)) "${area[2]}" "$line")"
+  check "$dpi dpi: waved x's end above and below level ones (rows: $wave_top..$wave_bottom, $flat_top..$flat_bottom)" \
+    yes "$(yes_if [ $((flat_bottom > 0 && wave_top < flat_top && wave_bottom > flat_bottom)) = 1 ])"
+  stop_app
+done
+check "the fade's red letters are half as tall again at 144 dpi (rows: ${red_rows[96]}, ${red_rows[144]})" \
+  yes "$(yes_if [ $((red_rows[144] * 10 >= red_rows[96] * 13)) = 1 ])"
+set_dpi 96
 
 finish "practice room"

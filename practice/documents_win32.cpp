@@ -9,6 +9,7 @@
 #include "practice/transcript_win32.h"
 #include "win32/font_win32.h"
 #include "win32/handle_win32.h"
+#include "win32/screen_win32.h"
 #include "win32/text_win32.h"
 #include "win32/window_win32.h"
 
@@ -36,6 +37,7 @@ enum ViewChoice : int { kViewStyled = 0, kViewMarkup = 1 };
 constexpr COLORREF kBackground = RGB(0xE4, 0xEA, 0xF3);
 constexpr COLORREF kInk = RGB(0x1C, 0x2A, 0x4A);
 constexpr COLORREF kBubble = RGB(0x2B, 0x5C, 0xB8);
+// Pixels at 96 dpi, as every length of the layout.
 constexpr int kUiFontHeight = 13;
 constexpr int kHeadingFontHeight = 17;
 constexpr int kWelcomeFontHeight = 22;
@@ -61,6 +63,7 @@ struct Document {
 };
 
 HINSTANCE g_instance = nullptr;
+int g_dpi = kLayoutDpi;
 WNDPROC g_buttonProc = nullptr;
 WNDPROC g_editProc = nullptr;
 DWORD g_writeDelay = 0;
@@ -74,9 +77,13 @@ Document* DocumentOf(HWND window) {
   return StateOf<Document>(window);
 }
 
+int Scale(int layoutPixels) {
+  return ScaleToDpi(layoutPixels, g_dpi);
+}
+
 FontHandle MakeUiFont(const char* face, int height, bool bold) {
   return MakeFont({.face = face,
-                   .pixelHeight = height,
+                   .pixelHeight = Scale(height),
                    .bold = bold,
                    .quality = ANTIALIASED_QUALITY,
                    .pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE});
@@ -140,7 +147,7 @@ HWND CreateChild(HWND parent, DWORD exStyle, const wchar_t* className, const wch
 
 void CreateSendRow(HWND hwnd, Document& doc) {
   doc.transcript =
-      CreateChild(hwnd, WS_EX_CLIENTEDGE, kTranscriptClass, L"", WS_VSCROLL, kTranscriptId);
+      CreateChild(hwnd, WS_EX_CLIENTEDGE, kTranscriptClass, L"", kTranscriptStyle, kTranscriptId);
   doc.input =
       CreateChild(hwnd, WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, kInputId);
   // No limit: a styled line is many times longer than what was typed.
@@ -177,7 +184,7 @@ void LayOutChildren(HWND hwnd, const Document& doc) {
   RECT client;
   GetClientRect(hwnd, &client);
   if (doc.kind == Kind::ChatRoom) {
-    const ChatRoomRects r = LayOutChatRoom(client.right, client.bottom);
+    const ChatRoomRects r = LayOutChatRoom(client.right, client.bottom, g_dpi);
     Place(doc.transcript, r.transcript);
     Place(doc.input, r.input);
     Place(doc.send, r.send);
@@ -185,7 +192,7 @@ void LayOutChildren(HWND hwnd, const Document& doc) {
     Place(doc.peopleList, r.people);
     Place(doc.view, r.view);
   } else if (doc.kind == Kind::InstantMessage) {
-    const ImRects r = LayOutIm(client.right, client.bottom);
+    const ImRects r = LayOutIm(client.right, client.bottom, g_dpi);
     Place(doc.transcript, r.transcript);
     Place(doc.input, r.input);
     Place(doc.send, r.send);
@@ -207,16 +214,17 @@ void PaintDocument(HWND hwnd, const Document& doc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kInk);
   if (doc.kind == Kind::ChatRoom) {
-    const ChatRoomRects r = LayOutChatRoom(client.right, client.bottom);
+    const ChatRoomRects r = LayOutChatRoom(client.right, client.bottom, g_dpi);
     DrawLabel(dc, g_headingFont.Get(), doc.heading, r.title,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     const Text label = u"People Here: " + TextOf(std::to_wstring(doc.people.size()).c_str());
     DrawLabel(dc, g_uiFont.Get(), label, r.peopleLabel, DT_LEFT | DT_TOP | DT_SINGLELINE);
   } else if (doc.kind == Kind::Welcome) {
-    const Rect heading{16, 14, client.right - 16, 14 + 32};
+    const Rect heading{Scale(16), Scale(14), client.right - Scale(16), Scale(14 + 32)};
     DrawLabel(dc, g_welcomeFont.Get(), doc.heading, heading,
               DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS);
-    const Rect body{16, heading.bottom + 8, client.right - 16, client.bottom - 8};
+    const Rect body{Scale(16), heading.bottom + Scale(8), client.right - Scale(16),
+                    client.bottom - Scale(8)};
     const Text text =
         u"This practice room stands in for the chat client. Lines sent to the chat room or "
         u"as an Instant Message show up in those windows, styled as a chat shows them. "
@@ -277,7 +285,7 @@ LRESULT CALLBACK DocumentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   return DefMDIChildProcW(hwnd, message, wParam, lParam);
 }
 
-// The room's picture: a speech bubble.
+// The room's picture: a speech bubble, drawn on a 32-pixel square of the layout.
 LRESULT CALLBACK ImageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
   PAINTSTRUCT ps;
@@ -290,11 +298,11 @@ LRESULT CALLBACK ImageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   {
     SelectedObject keepPen(dc, GetStockObject(NULL_PEN));
     SelectedObject keepBrush(dc, bubble.Get());
-    RoundRect(dc, 1, 3, 31, 24, 12, 12);
-    const POINT tail[] = {{8, 20}, {16, 20}, {6, 30}};
+    RoundRect(dc, Scale(1), Scale(3), Scale(31), Scale(24), Scale(12), Scale(12));
+    const POINT tail[] = {{Scale(8), Scale(20)}, {Scale(16), Scale(20)}, {Scale(6), Scale(30)}};
     Polygon(dc, tail, 3);
     SelectObject(dc, white.Get());
-    for (int x : {8, 15, 22}) Ellipse(dc, x - 1, 11, x + 4, 16);
+    for (int x : {8, 15, 22}) Ellipse(dc, Scale(x - 1), Scale(11), Scale(x + 4), Scale(16));
   }
   EndPaint(hwnd, &ps);
   return 0;
@@ -328,6 +336,7 @@ void SetWriteDelay(DWORD milliseconds, unsigned afterWrites) {
 
 bool RegisterDocumentClasses(HINSTANCE instance) {
   g_instance = instance;
+  g_dpi = ScreenDotsPerInch();
   g_background.Reset(CreateSolidBrush(kBackground));
   g_uiFont = MakeUiFont("Tahoma", kUiFontHeight, false);
   g_headingFont = MakeUiFont("Arial", kHeadingFontHeight, true);

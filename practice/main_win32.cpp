@@ -24,6 +24,7 @@
 #include "practice/options.h"
 #include "practice/receive_log.h"
 #include "practice/room_layout.h"
+#include "win32/screen_win32.h"
 #include "win32/text_win32.h"
 
 namespace bw {
@@ -130,7 +131,8 @@ int Run(int show) {
 
   // Opened oldest first, as a session runs: the Welcome window at sign-on, then the
   // Instant Message, then the chat room, which ends up active with its input box focused.
-  const DocumentRects places = PlaceDocuments(ScreenRectOf(g_mdiClient), screenWidth, screenHeight);
+  const DocumentRects places =
+      PlaceDocuments(ScreenRectOf(g_mdiClient), screenWidth, screenHeight, ScreenDotsPerInch());
   if (options->welcome) OpenWelcome(g_mdiClient, places.welcome, options->screenName);
   if (options->im) {
     OpenInstantMessage(g_mdiClient, places.im, options->partner, options->screenName, LogReceived);

@@ -15,6 +15,16 @@ constexpr int kPeopleHeight = 84;
 constexpr int kLabelHeight = 18;
 constexpr int kHeaderHeight = 40;
 
+// The layout's lengths on one screen.
+class Scaled {
+ public:
+  explicit Scaled(int dpi) : dpi_(dpi) {}
+  int operator()(int layoutPixels) const { return ScaleToDpi(layoutPixels, dpi_); }
+
+ private:
+  int dpi_;
+};
+
 Rect ToClient(const Rect& screen, const Rect& client) {
   return {screen.left - client.left, screen.top - client.top, screen.right - client.left,
           screen.bottom - client.top};
@@ -22,51 +32,67 @@ Rect ToClient(const Rect& screen, const Rect& client) {
 
 }  // namespace
 
-Rect CompanionRect(int screenWidth, int screenHeight) {
-  const int left = (screenWidth - kCompanionWidth) / 2;
-  const int top = (screenHeight - kCompanionHeight) / 2;
-  return {left, top, left + kCompanionWidth, top + kCompanionHeight};
+int ScaleToDpi(int layoutPixels, int dpi) {
+  if (dpi <= 0) dpi = kLayoutDpi;
+  const long long product = static_cast<long long>(layoutPixels) * dpi;
+  const long long half = kLayoutDpi / 2;
+  return static_cast<int>(product >= 0 ? (product + half) / kLayoutDpi
+                                       : -((-product + half) / kLayoutDpi));
 }
 
-DocumentRects PlaceDocuments(const Rect& client, int screenWidth, int screenHeight) {
-  const Rect companion = CompanionRect(screenWidth, screenHeight);
-  Rect chat{client.left, client.top, companion.left - kGap, client.bottom};
-  Rect im{companion.right + kGap, client.top, client.right, client.top + client.Height() * 3 / 5};
-  Rect welcome{chat.right + kGap, client.top, im.left - kGap, companion.top - kGap};
-  if (chat.Width() < kMinColumn || im.Width() < kMinColumn) {
+Rect CompanionRect(int screenWidth, int screenHeight, int dpi) {
+  const Scaled s(dpi);
+  const int width = s(kCompanionWidth), height = s(kCompanionHeight);
+  const int left = (screenWidth - width) / 2;
+  const int top = (screenHeight - height) / 2;
+  return {left, top, left + width, top + height};
+}
+
+DocumentRects PlaceDocuments(const Rect& client, int screenWidth, int screenHeight, int dpi) {
+  const Scaled s(dpi);
+  const int gap = s(kGap);
+  const Rect companion = CompanionRect(screenWidth, screenHeight, dpi);
+  Rect chat{client.left, client.top, companion.left - gap, client.bottom};
+  Rect im{companion.right + gap, client.top, client.right, client.top + client.Height() * 3 / 5};
+  Rect welcome{chat.right + gap, client.top, im.left - gap, companion.top - gap};
+  if (chat.Width() < s(kMinColumn) || im.Width() < s(kMinColumn)) {
     const int third = client.Width() / 3;
     chat.right = client.left + third;
     im.left = client.right - third;
     welcome.left = chat.right;
     welcome.right = im.left;
   }
-  welcome.bottom = std::max(welcome.bottom, welcome.top + 160);
+  welcome.bottom = std::max(welcome.bottom, welcome.top + s(160));
   return {ToClient(chat, client), ToClient(im, client), ToClient(welcome, client)};
 }
 
-ChatRoomRects LayOutChatRoom(int width, int height) {
+ChatRoomRects LayOutChatRoom(int width, int height, int dpi) {
+  const Scaled s(dpi);
+  const int margin = s(kMargin), row = s(kRowHeight), header = s(kHeaderHeight);
   ChatRoomRects r;
-  const int right = width - kMargin;
-  r.image = {kMargin, kMargin, kMargin + 32, kMargin + 32};
-  r.view = {std::max(r.image.right + kMargin, right - 112), kMargin + 6, right, kMargin + 6 + 160};
-  r.title = {r.image.right + kMargin, kMargin, r.view.left - kMargin, kMargin + 32};
-  r.people = {kMargin, height - kMargin - kPeopleHeight, right, height - kMargin};
-  r.peopleLabel = {kMargin, r.people.top - kLabelHeight, right, r.people.top};
-  const int rowTop = r.peopleLabel.top - kMargin - kRowHeight;
-  r.send = {right - kSendWidth, rowTop, right, rowTop + kRowHeight};
-  r.input = {kMargin, rowTop, r.send.left - 6, rowTop + kRowHeight};
-  r.transcript = {kMargin, kHeaderHeight + kMargin, right,
-                  std::max(kHeaderHeight + kMargin, rowTop - 6)};
+  const int right = width - margin;
+  r.image = {margin, margin, margin + s(32), margin + s(32)};
+  r.view = {std::max(r.image.right + margin, right - s(112)), margin + s(6), right,
+            margin + s(6 + 160)};
+  r.title = {r.image.right + margin, margin, r.view.left - margin, margin + s(32)};
+  r.people = {margin, height - margin - s(kPeopleHeight), right, height - margin};
+  r.peopleLabel = {margin, r.people.top - s(kLabelHeight), right, r.people.top};
+  const int rowTop = r.peopleLabel.top - margin - row;
+  r.send = {right - s(kSendWidth), rowTop, right, rowTop + row};
+  r.input = {margin, rowTop, r.send.left - s(6), rowTop + row};
+  r.transcript = {margin, header + margin, right, std::max(header + margin, rowTop - s(6))};
   return r;
 }
 
-ImRects LayOutIm(int width, int height) {
+ImRects LayOutIm(int width, int height, int dpi) {
+  const Scaled s(dpi);
+  const int margin = s(kMargin), row = s(kRowHeight);
   ImRects r;
-  const int right = width - kMargin;
-  const int rowTop = height - kMargin - kRowHeight;
-  r.send = {right - kSendWidth, rowTop, right, rowTop + kRowHeight};
-  r.input = {kMargin, rowTop, r.send.left - 6, rowTop + kRowHeight};
-  r.transcript = {kMargin, kMargin, right, std::max(kMargin, rowTop - 6)};
+  const int right = width - margin;
+  const int rowTop = height - margin - row;
+  r.send = {right - s(kSendWidth), rowTop, right, rowTop + row};
+  r.input = {margin, rowTop, r.send.left - s(6), rowTop + row};
+  r.transcript = {margin, margin, right, std::max(margin, rowTop - s(6))};
   return r;
 }
 

@@ -3,8 +3,19 @@
 // centered on the screen and above everything, so the chat room takes the column left of
 // it and the Instant Message window the column right of it: both stay readable while
 // Brindlewick sends to them. The Welcome window fills the gap above Brindlewick.
+//
+// Every size here is given in pixels at 96 dots per inch and laid out at the screen's
+// own density, as Brindlewick lays itself out: on a screen of D dpi a layout pixel is
+// D / 96 of the screen's, so Brindlewick's window and the room's fit together on every
+// screen.
 
 namespace bw {
+
+inline constexpr int kLayoutDpi = 96;
+
+// A length of the layout on a screen of `dpi` dots per inch, rounded to the nearest
+// pixel, halves away from zero: ScaleToDpi(375, 144) == 563 (562.5).
+[[nodiscard]] int ScaleToDpi(int layoutPixels, int dpi);
 
 struct Rect {
   int left = 0;
@@ -20,7 +31,7 @@ inline constexpr int kCompanionWidth = 375;
 inline constexpr int kCompanionHeight = 314;
 
 // Brindlewick's window on a screen of the given size, centered.
-[[nodiscard]] Rect CompanionRect(int screenWidth, int screenHeight);
+[[nodiscard]] Rect CompanionRect(int screenWidth, int screenHeight, int dpi);
 
 struct DocumentRects {
   Rect chat;
@@ -31,7 +42,8 @@ struct DocumentRects {
 // The three document windows, in the MDI client's coordinates. `client` is the MDI
 // client's area in screen coordinates. On a screen too narrow for columns beside the
 // companion window, the client is split into thirds instead.
-[[nodiscard]] DocumentRects PlaceDocuments(const Rect& client, int screenWidth, int screenHeight);
+[[nodiscard]] DocumentRects PlaceDocuments(const Rect& client, int screenWidth, int screenHeight,
+                                           int dpi);
 
 struct ChatRoomRects {
   Rect image;
@@ -50,8 +62,9 @@ struct ImRects {
   Rect send;
 };
 
-// The children of a chat room and of an IM window, for a client area of width x height.
-[[nodiscard]] ChatRoomRects LayOutChatRoom(int width, int height);
-[[nodiscard]] ImRects LayOutIm(int width, int height);
+// The children of a chat room and of an IM window, for a client area of width x height
+// (the screen's pixels).
+[[nodiscard]] ChatRoomRects LayOutChatRoom(int width, int height, int dpi);
+[[nodiscard]] ImRects LayOutIm(int width, int height, int dpi);
 
 }  // namespace bw

@@ -1,7 +1,8 @@
 #pragma once
-// The transcript of a chat room or Instant Message window, window class "RICHCNTL" as
-// the client's chat room has it. It draws every entry as styled runs with GDI, wraps
-// them to its width and keeps the newest entry in view after each one arrives.
+// The transcript of a chat room or Instant Message window: the system's rich edit control
+// under the class name the client's transcript has, "RICHCNTL". It is read-only; its text
+// can be selected and copied and answers WM_GETTEXT. It keeps the last 500 entries, each
+// "sender: line" on a paragraph of its own, and brings each new one into view.
 
 #include <windows.h>
 
@@ -10,7 +11,11 @@
 namespace bw {
 
 inline constexpr wchar_t kTranscriptClass[] = L"RICHCNTL";
+// The styles a transcript is created with, besides WS_CHILD and WS_VISIBLE.
+inline constexpr DWORD kTranscriptStyle =
+    WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL;
 
+// False when the system has no rich edit control to build the class on.
 bool RegisterTranscriptClass(HINSTANCE instance);
 
 // Adds "sender: line", the line read as markup.
