@@ -29,10 +29,10 @@ demo_step() {
 }
 demo_hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n' | tr a-f A-F; }
 demo_text() { [ "$1" = - ] || xxd -r -p <<<"$1" | iconv -f CP1252 -t UTF-8; }
-demo_screenshot() {
+demo_screenshot() {  # [FILE], the screenshot by default
   xdotool mousemove 0 0  # no tooltip in the picture
   sleep 0.5              # let both windows draw
-  import -window root "$screenshot"
+  import -window root "${1:-$screenshot}"
 }
 
 demo_fail() {
@@ -92,6 +92,7 @@ filled="Hello from $me in $room!"
 bw_poll 50 0.2 preview_holds "$me: $filled" ||
   demo_fail "the preview shows \"$(previewed)\" instead of \"$me: $filled\""
 before=$(previewed)
+demo_screenshot "$demo/preview.png"  # the line in the preview, before the room has it
 
 demo_step "pressing \"To Chat\""
 sent=$(wc -l <"$log")
@@ -119,3 +120,4 @@ demo_step "closing Brindlewick"
 bw_probe close || true
 bw_wait_closed || demo_fail "Brindlewick did not close within 30 seconds"
 echo "Screenshot of the practice room and Brindlewick: ${screenshot#"$root"/}"
+echo "and of the preview before the send: ${demo#"$root"/}/preview.png"

@@ -32,13 +32,12 @@ tools/setup.sh native windows
 mkdir -p build
 buildlog=$root/build/run-build.log
 : >"$buildlog"
-step "Building Brindlewick.exe and the practice room (build/mingw; log: build/run-build.log)"
-if [ -z "${BW_MINGW_BUILD:-}" ]; then
-  # The 32-bit program, or its 64-bit build where this machine runs no 32-bit program.
-  . tools/wine_arch.sh
+# The 32-bit program, or its 64-bit build where this machine runs no 32-bit program.
+. tools/wine_arch.sh
+BW_MINGW_BUILD=${BW_MINGW_BUILD:-build/$(bw_wine_preset)}
+step "Building Brindlewick.exe and the practice room ($BW_MINGW_BUILD; log: build/run-build.log)"
+[ "$BW_MINGW_BUILD" != "build/$(bw_wine_preset)" ] ||
   build "$buildlog" cmake --preset "$(bw_wine_preset)"
-  BW_MINGW_BUILD=build/$(bw_wine_preset)
-fi
 build "$buildlog" cmake --build "$BW_MINGW_BUILD" --target Brindlewick PracticeRoom main_probe aolctl
 step "Building the composer (build/release/cli/brindlewick-compose)"
 build "$buildlog" cmake --preset release
