@@ -1,6 +1,7 @@
 #include "practice/room_layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace bw {
 
@@ -34,10 +35,8 @@ Rect ToClient(const Rect& screen, const Rect& client) {
 
 int ScaleToDpi(int layoutPixels, int dpi) {
   if (dpi <= 0) dpi = kLayoutDpi;
-  const long long product = static_cast<long long>(layoutPixels) * dpi;
-  const long long half = kLayoutDpi / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / kLayoutDpi
-                                       : -((-product + half) / kLayoutDpi));
+  // nearbyint rounds halves to the even neighbour in the default rounding mode.
+  return static_cast<int>(std::nearbyint(static_cast<double>(layoutPixels) * dpi / kLayoutDpi));
 }
 
 Rect CompanionRect(int screenWidth, int screenHeight, int dpi) {
