@@ -21,9 +21,10 @@
 namespace bw {
 
 // The characters of the line the preview draws at most. Filling the rich edit control
-// costs time with every run, and a fade gives each character a run of its own: a line of
-// 32,767 such characters would make typing stutter. The preview shows a few lines anyway.
-inline constexpr std::size_t kPreviewCharacters = 1000;
+// costs some 30 microseconds a character under Wine (win32/rich_text_bench_win32.cpp): a
+// line of 32,767 would take most of a second and make typing stutter, where this many
+// take some 15 ms. The preview shows a few lines anyway.
+inline constexpr std::size_t kPreviewCharacters = 500;
 
 struct PreviewContent {
   std::vector<StyledRun> runs;  // the sender, then the line

@@ -55,7 +55,7 @@ TEST(ComposePreview, SaysWhatChangesWithEverySendAndCutsALongLine) {
       {{.Elite = true}, 5, u"The look-alike letters change with every send."},
       {{.Elite = true, .Effect = Random}, 5,
        u"The colors and the look-alike letters change with every send."},
-      {{.Effect = ColorFade}, 32767, u"Only the first 1000 characters are shown."},
+      {{.Effect = ColorFade}, 32767, u"Only the first 500 characters are shown."},
       {{.Effect = Waves}, kPreviewCharacters, u""},
   };
   for (const auto& c : cases) {
