@@ -33,8 +33,6 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-enum : UINT_PTR { kTmrShoutz = 1 };  // the window's one timer
-
 // The client's windows, every wait for them bounded. A call given up on may return at
 // any later time, even while the program ends, so what it uses is never destroyed.
 WindowApi& ClientWindows() {
@@ -102,15 +100,8 @@ struct MainWindow final : MainView, MessageSink {
     tool.lpszText = const_cast<char*>(look.Tooltip);
     SendMessageA(tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  void StartTicker() override { SetTimer(window, kTmrShoutz, 1, nullptr); }
-  void StopTicker() override { KillTimer(window, kTmrShoutz); }
-  std::optional<PixelSize> OpenTickerScreen() override {
-    return bw::OpenTickerScreen(Control(kPicShoutz));
-  }
-  std::optional<int> PrepareTickerEntry(TextView entry, PixelSize pictureSize) override {
-    return bw::PrepareTickerEntry(entry, pictureSize);
-  }
-  void DrawTicker(const TickerRedraw& redraw) override { bw::DrawTicker(redraw); }
+  void StartTicker() override { bw::StartTicker(Control(kPicShoutz)); }
+  void StopTicker() override { bw::StopTicker(); }
   ColorRef ChooseColor(ColorRef current) override { return ChooseSwatchColor(window, current); }
   void RedrawFadePreview() override {
     InvalidateRect(Control(kPicResult), nullptr, FALSE);
@@ -194,9 +185,6 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_TIMER:
-      if (wParam == kTmrShoutz) g_main->form.TickerTick();
-      return 0;
     case WM_ACTIVATE:
       // Give the focus back to the control that had it, as a dialog does.
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -213,7 +201,6 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       if (wParam) g_main->form.RequestClose();
       return 0;
     case WM_DESTROY:
-      KillTimer(window, kTmrShoutz);
       g_main->window = nullptr;
       PostQuitMessage(0);
       return 0;
