@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "win32/font_win32.h"
 #include "win32/handle_win32.h"
+#include "win32/late_bound_win32.h"
 #include "win32/screen_win32.h"
 #include "win32/text_win32.h"
 
@@ -385,7 +386,10 @@ bool BuildControls(MainWindow& m) {
 
 HWND CreateMainWindow(HINSTANCE instance) {
   if (g_main) return nullptr;
-  InitCommonControls();
+  // comctl32 loads here, with the first window that needs its tooltips.
+  if (const auto init = LateBound<decltype(InitCommonControls)>("comctl32.dll", "InitCommonControls")) {
+    init();
+  }
   if (!RegisterClasses(instance)) return nullptr;
   MainWindow& m = g_main.emplace(instance);
   CreateFonts(m.fonts, m.units);
