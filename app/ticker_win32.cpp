@@ -1,6 +1,7 @@
 #include "app/ticker_win32.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -54,24 +55,25 @@ struct PixelImage {
 
 enum : UINT_PTR { kTmrShoutz = 1 };  // the screen's one timer
 
-// The box's screen. `frame` is what the box shows; `strip` holds the current text entry;
-// `picture` the ticker picture; `drawn` the one the last PrepareEntry made.
+// The box's screen. `frame` is what the box shows; `strips` hold the text entries, each
+// drawn once, the first time it comes round; `picture` the ticker picture; `drawn` the
+// one the last PrepareEntry gave.
 struct GdiTickerCanvas final : TickerCanvas {
   std::optional<PixelSize> Open(HWND picShoutz);
   std::optional<int> PrepareEntry(TextView entry, PixelSize pictureSize) override;
   void Draw(const TickerRedraw& redraw) override;
   void DrawPicture(PixelSize size);
-  void DrawStrip(TextView entry);
+  const PixelImage* DrawStrip(TextView entry);
   void CreateScreen(HINSTANCE module, SIZE interior);
 
   FontHandle font;
-  PixelImage frame, strip, picture;
+  PixelImage frame, picture;
+  std::map<Text, PixelImage> strips;
   BitmapHandle pictureBitmap;  // the resource as loaded, for `picture` at any size
   const PixelImage* drawn = nullptr;
   HWND box = nullptr;
   HWND screen = nullptr;  // fills the box; its own device context is kept
   HDC screenDc = nullptr;
-  Text stripText;
 };
 
 // One ticker per program.
@@ -143,21 +145,24 @@ void GdiTickerCanvas::DrawPicture(PixelSize size) {
   GdiFlush();
 }
 
-// The text yellow on black across the screen's width, as high as the text.
-void GdiTickerCanvas::DrawStrip(TextView entry) {
+// The text yellow on black across the screen's width, as high as the text; nullptr when
+// no image could be made, which is tried again the next time.
+const PixelImage* GdiTickerCanvas::DrawStrip(TextView entry) {
   const std::string bytes = AnsiCharsetBytes(entry);
   const int length = static_cast<int>(bytes.size());
   SIZE extent = {0, 0};
+  PixelImage& strip = strips[Text(entry)];
   {
     const WindowDc boxDc(box);
     {
       const SelectedObject selected(boxDc.Get(), font.Get());
       GetTextExtentPoint32A(boxDc.Get(), bytes.data(), length, &extent);
     }
-    strip.Create(boxDc.Get(), frame.rows.width, std::max(1, static_cast<int>(extent.cy)));
+    if (!strip.Create(boxDc.Get(), frame.rows.width, std::max(1, static_cast<int>(extent.cy)))) {
+      strips.erase(Text(entry));
+      return nullptr;
+    }
   }
-  stripText = entry;
-  if (!strip.dc) return;
 
   const HDC dc = strip.dc.Get();
   const SelectedObject selected(dc, font.Get());
@@ -165,6 +170,7 @@ void GdiTickerCanvas::DrawStrip(TextView entry) {
   SetBkMode(dc, TRANSPARENT);
   TextOutA(dc, CenteredLeft(frame.rows.width, extent.cx), 0, bytes.data(), length);
   GdiFlush();
+  return &strip;
 }
 
 std::optional<PixelSize> GdiTickerCanvas::Open(HWND picShoutz) {
@@ -187,11 +193,14 @@ std::optional<PixelSize> GdiTickerCanvas::Open(HWND picShoutz) {
 }
 
 std::optional<int> GdiTickerCanvas::PrepareEntry(TextView entry, PixelSize pictureSize) {
-  const bool isPicture = IsPictureEntry(entry);
-  if (isPicture) DrawPicture(pictureSize);
-  if (!isPicture && entry != stripText) DrawStrip(entry);
-  drawn = isPicture ? &picture : &strip;
-  if (!drawn->rows.pixels) return std::nullopt;
+  if (IsPictureEntry(entry)) {
+    DrawPicture(pictureSize);
+    drawn = &picture;
+  } else {
+    const auto made = strips.find(Text(entry));
+    drawn = made != strips.end() ? &made->second : DrawStrip(entry);
+  }
+  if (!drawn || !drawn->rows.pixels) return std::nullopt;
   return drawn->rows.height;
 }
 
