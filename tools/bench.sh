@@ -50,7 +50,12 @@ stop_all() {
 trap stop_all EXIT
 trap 'exit 130' INT TERM
 
-echo "Wine runs the $(bw_wine_arch)-bit build here: $BW_BUILD ($(bw_wine_preset) preset)"
+if [ "$(bw_wine_arch)" = 64 ]; then
+  echo "Wine runs the x86_64 build here ($(bw_wine_preset) preset; the machine runs no 32-bit program)"
+else
+  echo "Wine runs the i686 build here ($(bw_wine_preset) preset)"
+fi
+echo "build: $BW_BUILD"
 echo "Brindlewick: $exe"
 echo "machine: $(nproc) cores, $(load)"
 # Wine's first programs of a prefix spend seconds on its own start: one of each, untimed.
@@ -62,10 +67,14 @@ warm BenchWindow "$BW_BUILD/bench/bench_window.exe"
 warm BrindlewickSplash "$exe"
 
 # ---- 1. The first window -------------------------------------------------------------------
-# first_window.exe bounds its own wait (30 s) and ends the program it started.
+# first_window.exe bounds its own wait (30 s) and ends the program it started. Its output
+# goes to a file, not a pipe, which a Wine process it started could hold open.
 first_window() {  # CLASS EXE: milliseconds, or "timeout"
+  local out=$BW_WINE_ROOT/first-window.out
+  : >"$out"
   timeout 90 wine "$BW_BUILD/bench/first_window.exe" "$1" 30000 "$(windows_path "$2")" \
-    2>/dev/null | tr -d '\r' | tail -n 1
+    >"$out" 2>/dev/null
+  tr -d '\r' <"$out" | tail -n 1
 }
 echo
 echo "== First window: ms from CreateProcess to a visible window, $start_rounds rounds"
@@ -118,9 +127,9 @@ percent_of_core() {  # PID: % of one core over the next $seconds seconds
 
 echo
 echo "== CPU at rest: % of one core over $seconds s, $cpu_rounds rounds each, alternating"
-wine "$BW_BUILD/bench/bench_timer.exe" &
+wine "$BW_BUILD/bench/bench_timer.exe" >/dev/null 2>&1 &
 timer_pid=$!
-wine "$exe" &
+wine "$exe" >/dev/null 2>&1 &
 bw_pid=$!
 # bw_open_main clicks the splash away once it says "Done Loading" (some 40 seconds at most).
 if ! bw_open_main; then
