@@ -10,7 +10,6 @@
 // a close request that arrives meanwhile is carried out once the running work is done (so
 // nothing touches a destroyed window).
 
-
 #include "aol/window_api.h"
 #include "app/placement.h"
 #include "app/settings.h"

@@ -387,7 +387,8 @@ bool BuildControls(MainWindow& m) {
 HWND CreateMainWindow(HINSTANCE instance) {
   if (g_main) return nullptr;
   // comctl32 loads here, with the first window that needs its tooltips.
-  if (const auto init = LateBound<decltype(InitCommonControls)>("comctl32.dll", "InitCommonControls")) {
+  if (const auto init =
+          LateBound<decltype(InitCommonControls)>("comctl32.dll", "InitCommonControls")) {
     init();
   }
   if (!RegisterClasses(instance)) return nullptr;

@@ -80,7 +80,8 @@ void LoadSplashPicture(HINSTANCE instance, ComPtr<IPicture>& picture) {
   // ole32 and oleaut32 load here, once the splash shows: nothing before needs them.
   static const auto createStream =
       LateBound<decltype(CreateStreamOnHGlobal)>("ole32.dll", "CreateStreamOnHGlobal");
-  static const auto loadPicture = LateBound<decltype(OleLoadPicture)>("oleaut32.dll", "OleLoadPicture");
+  static const auto loadPicture =
+      LateBound<decltype(OleLoadPicture)>("oleaut32.dll", "OleLoadPicture");
   ComPtr<IStream> stream;
   if (!createStream || !loadPicture || FAILED(createStream(copy, TRUE, stream.Put()))) {
     GlobalFree(copy);

@@ -82,7 +82,8 @@ int TickerScale::HeightInUnits(int pixels) const {
 }
 
 PixelSize TickerScale::PictureSize() const {
-  return {RoundHalfEven(kPictureUnitsWide * perUnitX_), RoundHalfEven(kPictureUnitsHigh * perUnitY_)};
+  return {RoundHalfEven(kPictureUnitsWide * perUnitX_),
+          RoundHalfEven(kPictureUnitsHigh * perUnitY_)};
 }
 
 TickerRedraw TickerScale::ToPixels(const TickerRedraw& units) const {
