@@ -12,6 +12,7 @@
 #   BENCH_START_ROUNDS  rounds of the first window (9)
 #   BENCH_CPU_ROUNDS    rounds of CPU at rest (5)
 #   BENCH_SECONDS       seconds each CPU round measures each program (20)
+#   BENCH_SETTLE        seconds between the main window's showing and the first CPU round (30)
 #   BENCH_EXE           the Brindlewick.exe to measure (MINGW_BUILD_DIR/app/Brindlewick.exe)
 #   BW_DISPLAY_NUM      the Xvfb display to use (the first free one from :90)
 # The machine's load (uptime) is printed with every round: other work skews the figures.
@@ -22,6 +23,7 @@ build=${1:-$root/build/$(bw_wine_preset)}
 export BW_BUILD=$(cd "$build" 2>/dev/null && pwd) || { echo "no build folder $build" >&2; exit 2; }
 exe=${BENCH_EXE:-$BW_BUILD/app/Brindlewick.exe}
 start_rounds=${BENCH_START_ROUNDS:-9} cpu_rounds=${BENCH_CPU_ROUNDS:-5} seconds=${BENCH_SECONDS:-20}
+settle=${BENCH_SETTLE:-30}
 for f in "$exe" "$BW_BUILD/e2e/main_probe.exe" "$BW_BUILD/bench/bench_window.exe" \
   "$BW_BUILD/bench/bench_timer.exe" "$BW_BUILD/bench/first_window.exe"; do
   [ -f "$f" ] || { echo "missing $f (build the mingw preset's targets first)" >&2; exit 2; }
@@ -140,7 +142,10 @@ timer_proc=$(program_pid "$timer_pid" bench_timer.exe) ||
   { echo "no process runs bench_timer.exe under PID $timer_pid"; exit 1; }
 bw_proc=$(program_pid "$bw_pid" "$exe") ||
   { echo "no process runs $(basename "$exe") under PID $bw_pid"; exit 1; }
-sleep 3  # the start-up's announcements and first paints are over
+# At rest: the start-up's announcements, first paints and the ticker's first pass through
+# its entries (each entry's image is made then) are over.
+echo "main window shown; $settle s to come to rest"
+sleep "$settle"
 : >"$BW_WINE_ROOT/cpu-timer" && : >"$BW_WINE_ROOT/cpu-bw" && : >"$BW_WINE_ROOT/cpu-diff"
 for r in $(seq "$cpu_rounds"); do
   if [ $((r % 2)) -eq 1 ]; then
