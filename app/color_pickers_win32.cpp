@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/gradient_win32.h"
+#include "win32/late_bound_win32.h"
 
 namespace bw {
 
@@ -21,13 +22,16 @@ ColorRef ChooseSwatchColor(HWND owner, ColorRef current) {
     std::fill(std::begin(customColors), std::end(customColors), RGB(255, 255, 255));
     customColorsSet = true;
   }
+  // comdlg32 (and the shell it brings) loads with the first dialog, not at the start.
+  static const auto chooseColor = LateBound<decltype(ChooseColorA)>("comdlg32.dll", "ChooseColorA");
+  if (!chooseColor) return current;
   CHOOSECOLORA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.rgbResult = current & kColorMask;
   dialog.lpCustColors = customColors;
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorA(&dialog)) return current;
+  if (!chooseColor(&dialog)) return current;
   return dialog.rgbResult & kColorMask;
 }
 

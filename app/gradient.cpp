@@ -1,7 +1,8 @@
 #include "app/gradient.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "engine/rounding.h"
 
 namespace bw {
 
@@ -22,10 +23,11 @@ Channels Split(ColorRef v) {
 
 void PaintGradient(DrawTarget& target, ColorRef start, ColorRef end, int leftToRight) {
   const bool across = leftToRight != 0;
-  // nearbyint rounds halves to the even neighbour in the default rounding mode.
-  const double rounded = std::nearbyint(across ? target.Width() : target.Height());
-  if (!(rounded >= 2 && rounded <= kMaxExtent)) return;  // also refuses NaN
-  const int n = static_cast<int>(rounded);
+  const double extent = across ? target.Width() : target.Height();
+  // Only a value that fits is rounded; this also refuses NaN.
+  if (!(extent >= 0 && extent <= kMaxExtent + 1)) return;
+  const int n = RoundHalfEven(extent);
+  if (n < 2 || n > kMaxExtent) return;
   const int d = n / 2;
 
   const Channels from = Split(start), to = Split(end);

@@ -1,12 +1,12 @@
 #include "app/gradient_win32.h"
 
-#include <cmath>
+#include "engine/rounding.h"
 
 namespace bw {
 
 namespace {
 int ToPixel(double units, double pixelsPerUnit) {
-  return static_cast<int>(std::nearbyint(units * pixelsPerUnit));
+  return RoundHalfEven(units * pixelsPerUnit);
 }
 }  // namespace
 

@@ -41,13 +41,8 @@ void MainForm::Load(int screenWidth, int screenHeight) {
   p_.view.ShowRollLook(RollLookFor(box.Height));
   SetPreview(stored.Preview);
 
-  // The ticker's state is complete before its first tick, which may come as soon as the
-  // announcements below let events run.
-  if (const std::optional<PixelSize> screen = p_.view.OpenTickerScreen()) {
-    tickerScale_.emplace(*screen);
-  }
-  ticker_ = NewTicker(kTickerUnitsHigh);
-  tickerScreen_ = TickerScreen(kTickerUnitsHigh);
+  // Before the announcements below, which let events run, so that the ticker scrolls
+  // while they are delivered.
   p_.view.StartTicker();
 
   {
@@ -158,19 +153,6 @@ void MainForm::SwatchClick(Swatch swatch) {
   if (swatch == Swatch::From || swatch == Swatch::To) p_.view.RedrawFadePreview();
 }
 
-void MainForm::TickerTick() {
-  if (!tickerScale_ || ticker_.ShoutList.empty()) return;
-  const Text& entry = CurrentShout(ticker_);
-  const std::optional<int> pixels = p_.view.PrepareTickerEntry(entry, tickerScale_->PictureSize());
-  // The picture keeps its height, and with it its rest, even without its image.
-  const int height =
-      IsPictureEntry(entry) ? kPictureUnitsHigh : tickerScale_->HeightInUnits(pixels.value_or(0));
-  const TickerFrame frame = StepTicker(ticker_, height, kTickerUnitsHigh);
-  if (const auto redraw = tickerScreen_.Show(frame, height)) {
-    p_.view.DrawTicker(tickerScale_->ToPixels(*redraw));
-  }
-}
-
 void MainForm::RequestClose() {
   switch (phase_) {
     case Phase::NotLoaded:  // nothing was read, so there is nothing to keep
@@ -255,7 +237,6 @@ void MainForm::Unload() {
   keep.FadeColor2 = p_.view.SwatchColor(Swatch::To);
   keep.Preview = previewOn_;
   WriteSettings(p_.settings, keep, !p_.view.IsMinimized());
-  ticker_ = TickerState{};
 
   {
     const Exchange announcement(p_.aol);

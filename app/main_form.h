@@ -10,14 +10,11 @@
 // a close request that arrives meanwhile is carried out once the running work is done (so
 // nothing touches a destroyed window).
 
-#include <optional>
-
 #include "aol/window_api.h"
 #include "app/placement.h"
 #include "app/preview.h"
 #include "app/settings.h"
 #include "app/sound.h"
-#include "app/ticker.h"
 #include "engine/color.h"
 #include "engine/message_vars.h"
 #include "engine/style_options.h"
@@ -46,18 +43,10 @@ class MainView {
   virtual void Place(const WindowBox& box) = 0;
   virtual void SetHeight(int height) = 0;  // keeps the place and the width
   virtual void ShowRollLook(const RollLook& look) = 0;
-  // The ticker's timer; each of its ticks is a TickerTick.
+  // The shout-out ticker (app/ticker.h) scrolls from the start of its list, ticking by
+  // itself, until StopTicker.
   virtual void StartTicker() = 0;
   virtual void StopTicker() = 0;
-  // picShoutz as the ticker's screen: prepared on the first call, which measures its
-  // interior in pixels; nullopt when it cannot be drawn on.
-  virtual std::optional<PixelSize> OpenTickerScreen() = 0;
-  // Makes the image of an entry (the picture at `pictureSize`, or the text drawn once
-  // across the screen) and gives its height in pixels; nullopt when none could be made.
-  virtual std::optional<int> PrepareTickerEntry(TextView entry, PixelSize pictureSize) = 0;
-  // Draws what a tick changed, in the screen's pixels, with the image the last
-  // PrepareTickerEntry made.
-  virtual void DrawTicker(const TickerRedraw& redraw) = 0;
   // The common color dialog with `current` preselected: the chosen color, or `current`
   // on Cancel or when the dialog cannot open.
   virtual ColorRef ChooseColor(ColorRef current) = 0;
@@ -122,9 +111,6 @@ class MainForm {
   // A click on a swatch: the click sound, then the color dialog; a chosen color becomes
   // the swatch's, and a fade swatch's preview is redrawn whatever the dialog did.
   void SwatchClick(Swatch swatch);
-  // tmrShoutz_Timer: one step of the ticker, drawn where it changed anything. Before the
-  // first load, after the close, or on a screen that cannot be drawn on it does nothing.
-  void TickerTick();
   // Any close request of the platform: shutdown (Form_Unload) runs and the window is
   // destroyed; it never cancels the close, at most postpones it past running work.
   void RequestClose();
@@ -151,7 +137,6 @@ class MainForm {
     return phase_ != Phase::NotLoaded && phase_ != Phase::Loading;
   }
 
-  [[nodiscard]] const TickerState& Ticker() const { return ticker_; }
   [[nodiscard]] const Text& LastSend() const { return lastSend_; }
 
  private:
@@ -170,9 +155,6 @@ class MainForm {
   Phase phase_ = Phase::NotLoaded;
   bool closeWaiting_ = false;
   Text lastSend_;
-  TickerState ticker_;
-  std::optional<TickerScale> tickerScale_;  // from the screen, measured once
-  TickerScreen tickerScreen_;
   bool previewOn_ = false;
   bool previewWaiting_ = false;  // an update asked for while other work ran
   PreviewValues previewValues_;

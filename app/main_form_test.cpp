@@ -59,12 +59,6 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   void ShowRollLook(const RollLook& l) override { look = std::string(l.Caption) + " " + l.Tooltip; }
   void StartTicker() override { Note("ticker on"); }
   void StopTicker() override { Note("ticker off"); }
-  std::optional<PixelSize> OpenTickerScreen() override { return screen; }
-  std::optional<int> PrepareTickerEntry(TextView e, PixelSize picture) override {
-    if (!imagesMade) return std::nullopt;
-    return IsPictureEntry(e) ? picture.height : screen->height * 22 / 71;
-  }
-  void DrawTicker(const TickerRedraw& r) override { drawn.push_back(r); }
   ColorRef ChooseColor(ColorRef current) override {
     Note("dialog");
     return chosen.value_or(current);
@@ -101,9 +95,6 @@ struct Rig final : MainView, SoundPlayer, MessageSink, SettingsStore {
   bool minimized = false;
   std::string look;
   std::map<std::string, std::optional<Text>> stored;
-  std::optional<PixelSize> screen = PixelSize{156, 71};
-  bool imagesMade = true;
-  std::vector<TickerRedraw> drawn;
   std::optional<ColorRef> chosen;  // nullopt: the dialog is cancelled
   bool richEdit = true;
   std::vector<PreviewContent> previews;
@@ -439,39 +430,6 @@ TEST(Preview, SendsTheSameBytesAsWithoutIt) {
   const Text without = sent(false);
   EXPECT_EQ(sent(true), without);
   EXPECT_NE(without.find(u"<FONT COLOR=#"), Text::npos);
-}
-
-// The picture rises from the bottom, arrives at unit row 25 on tick 23, rests until tick 72 and
-// goes on at 73; the first frame clears the screen, then only the rows that changed are drawn.
-TEST(TickerTick, RisesAndRestsAlikeOnAnyScreenAndDrawsOnlyWhatChangedInItsPixels) {
-  const auto ticked = [](PixelSize screen, bool imagesMade) {
-    Rig rig;
-    rig.screen = screen;
-    rig.imagesMade = imagesMade;
-    rig.Load();
-    for (int tick = 0; tick < 73; ++tick) rig.form.TickerTick();
-    return rig.drawn;
-  };
-  const std::vector<TickerRedraw> dense = ticked({196, 90}, true), bare = ticked({156, 71}, false);
-  ASSERT_TRUE(dense.size() == 24 && bare.size() == 24) << "the rest lasts 50 ticks everywhere";
-  // picShoutz's interior at 120 dpi: units 69, 25 and 8 are pixels 87, 32 and 10
-  EXPECT_EQ(dense[0], (TickerRedraw{0, 90, {1, true, 87}, 10}));
-  EXPECT_EQ(dense[22], (TickerRedraw{31, 71, {1, true, 32}, 10}));
-  // at 96 dpi the picture without its image still covers its 29 rows
-  EXPECT_EQ(bare[23], (TickerRedraw{23, 54, {1, true, 23}, kPictureLeft}));
-}
-
-TEST(TickerTick, StandsStillBeforeTheLoadAfterTheCloseAndOnAScreenThatCannotBeDrawnOn) {
-  Rig rig, blind;
-  rig.form.TickerTick();  // no list yet
-  rig.Load();
-  rig.form.RequestClose();
-  rig.form.TickerTick();
-  blind.screen.reset();
-  blind.Load();
-  blind.form.TickerTick();
-  EXPECT_TRUE(rig.drawn.empty() && blind.drawn.empty());
-  EXPECT_EQ(blind.form.Ticker().ShoutY, 71);
 }
 
 }  // namespace

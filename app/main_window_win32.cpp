@@ -20,6 +20,7 @@
 #include "resource.h"
 #include "win32/font_win32.h"
 #include "win32/handle_win32.h"
+#include "win32/late_bound_win32.h"
 #include "win32/screen_win32.h"
 #include "win32/text_win32.h"
 
@@ -35,9 +36,10 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// The window's timers: the ticker's; the preview's short wait that gathers a burst of
-// changes into one update; the preview's clock for reading the placeholder values.
-enum : UINT_PTR { kTmrShoutz = 1, kTmrPreview, kTmrPreviewClock };
+// The window's timers (the ticker's is its screen's): the preview's short wait that
+// gathers a burst of changes into one update; the preview's clock for reading the
+// placeholder values.
+enum : UINT_PTR { kTmrPreview = 1, kTmrPreviewClock };
 constexpr UINT kPreviewUpdateDelayMs = 40;
 constexpr UINT kPreviewClockMs = 1000;
 // Posted by the preview's reader when a read has ended.
@@ -113,15 +115,8 @@ struct MainWindow final : MainView, MessageSink {
     tool.lpszText = const_cast<char*>(look.Tooltip);
     SendMessageA(tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  void StartTicker() override { SetTimer(window, kTmrShoutz, 1, nullptr); }
-  void StopTicker() override { KillTimer(window, kTmrShoutz); }
-  std::optional<PixelSize> OpenTickerScreen() override {
-    return bw::OpenTickerScreen(Control(kPicShoutz));
-  }
-  std::optional<int> PrepareTickerEntry(TextView entry, PixelSize pictureSize) override {
-    return bw::PrepareTickerEntry(entry, pictureSize);
-  }
-  void DrawTicker(const TickerRedraw& redraw) override { bw::DrawTicker(redraw); }
+  void StartTicker() override { bw::StartTicker(Control(kPicShoutz)); }
+  void StopTicker() override { bw::StopTicker(); }
   ColorRef ChooseColor(ColorRef current) override { return ChooseSwatchColor(window, current); }
   void RedrawFadePreview() override {
     InvalidateRect(Control(kPicResult), nullptr, FALSE);
@@ -217,8 +212,6 @@ void OnCommand(HWND window, int id, int code) {
 void OnTimer(HWND window, UINT_PTR id) {
   MainForm& form = g_main->form;
   switch (id) {
-    case kTmrShoutz:
-      return form.TickerTick();
     case kTmrPreview:
       KillTimer(window, kTmrPreview);
       form.PreviewClock(GetTickCount());
@@ -285,7 +278,6 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       if (wParam) g_main->form.RequestClose();
       return 0;
     case WM_DESTROY:
-      KillTimer(window, kTmrShoutz);
       KillTimer(window, kTmrPreview);
       KillTimer(window, kTmrPreviewClock);
       g_main->window = nullptr;
@@ -472,7 +464,11 @@ bool BuildControls(MainWindow& m) {
 
 HWND CreateMainWindow(HINSTANCE instance) {
   if (g_main) return nullptr;
-  InitCommonControls();
+  // comctl32 loads here, with the first window that needs its tooltips.
+  if (const auto init =
+          LateBound<decltype(InitCommonControls)>("comctl32.dll", "InitCommonControls")) {
+    init();
+  }
   if (!RegisterClasses(instance)) return nullptr;
   MainWindow& m = g_main.emplace(instance);
   CreateFonts(m.fonts, m.units);

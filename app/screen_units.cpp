@@ -1,6 +1,6 @@
 #include "app/screen_units.h"
 
-#include <cmath>
+#include "engine/rounding.h"
 
 namespace bw {
 
@@ -8,19 +8,14 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 
-// nearbyint rounds halves to the even neighbour in the default rounding mode.
-int Nearest(double value) {
-  return static_cast<int>(std::nearbyint(value));
-}
-
 }  // namespace
 
 int ScreenUnits::TwipsToPixels(int twips) const {
-  return Nearest(twips * dpi_ / kTwipsPerInch);
+  return RoundHalfEven(twips * dpi_ / kTwipsPerInch);
 }
 
 int ScreenUnits::PixelsToTwips(int pixels) const {
-  return Nearest(pixels * kTwipsPerInch / dpi_);
+  return RoundHalfEven(pixels * kTwipsPerInch / dpi_);
 }
 
 int ScreenUnits::ReadBack(int pixels, int setTwips) const {
@@ -28,7 +23,7 @@ int ScreenUnits::ReadBack(int pixels, int setTwips) const {
 }
 
 int ScreenUnits::Scale(int layoutPixels) const {
-  return Nearest(static_cast<double>(layoutPixels) * dpi_ / kLayoutDpi);
+  return RoundHalfEven(static_cast<double>(layoutPixels) * dpi_ / kLayoutDpi);
 }
 
 int ScreenUnits::ScaleFont(int layoutPixels) const {

@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include "win32/late_bound_win32.h"
+
 namespace bw {
 
 namespace {
@@ -21,8 +23,10 @@ DWORD FlagsOf(WaveMode mode) {
 }  // namespace
 
 // SND_NODEFAULT: a missing resource plays no system sound in its place.
+// winmm loads with the first sound, after the splash has shown.
 void ResourceSounds::PlayWave(const char* name, WaveMode mode) {
-  PlaySoundA(name, module_, FlagsOf(mode) | SND_RESOURCE | SND_NODEFAULT);
+  static const auto playSound = LateBound<decltype(PlaySoundA)>("winmm.dll", "PlaySoundA");
+  if (playSound) playSound(name, module_, FlagsOf(mode) | SND_RESOURCE | SND_NODEFAULT);
 }
 
 }  // namespace bw

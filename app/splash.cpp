@@ -1,7 +1,8 @@
 #include "app/splash.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "engine/rounding.h"
 
 namespace bw {
 
@@ -27,8 +28,8 @@ void CloseSplash(SplashShell& shell) {
 
 LoadingFrame LoadingStep(int loadTicks) {
   const int ticks = std::clamp(loadTicks, 0, kSplashLoadedTicks);
-  // 255 / 6 is exactly 42.5; nearbyint rounds halves to the even neighbour.
-  const int k = static_cast<int>(std::nearbyint(255.0 / kSplashLoadedTicks * ticks));
+  // 255 / 6 is exactly 42.5, which rounds to 42.
+  const int k = RoundHalfEven(255.0 / kSplashLoadedTicks * ticks);
   LoadingFrame frame;
   frame.start = MakeColorRef(0, 0, k);
   frame.end = MakeColorRef(k, 0, 0);

@@ -11,6 +11,7 @@
 #include "resource.h"
 #include "win32/font_win32.h"
 #include "win32/handle_win32.h"
+#include "win32/late_bound_win32.h"
 #include "win32/screen_win32.h"
 #include "win32/text_win32.h"
 #include "win32/window_win32.h"
@@ -76,13 +77,18 @@ void LoadSplashPicture(HINSTANCE instance, ComPtr<IPicture>& picture) {
   if (!copy) return;
   std::memcpy(GlobalLock(copy), bytes, size);
   GlobalUnlock(copy);
+  // ole32 and oleaut32 load here, once the splash shows: nothing before needs them.
+  static const auto createStream =
+      LateBound<decltype(CreateStreamOnHGlobal)>("ole32.dll", "CreateStreamOnHGlobal");
+  static const auto loadPicture =
+      LateBound<decltype(OleLoadPicture)>("oleaut32.dll", "OleLoadPicture");
   ComPtr<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, stream.Put()))) {
+  if (!createStream || !loadPicture || FAILED(createStream(copy, TRUE, stream.Put()))) {
     GlobalFree(copy);
     return;
   }
-  if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
-                            reinterpret_cast<void**>(picture.Put())))) {
+  if (FAILED(loadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+                         reinterpret_cast<void**>(picture.Put())))) {
     picture.Reset();
   }
 }
@@ -158,8 +164,6 @@ LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       g_splash.status = CreateWindowExA(
           0, kStatusClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, box.x, box.y, box.width,
           box.height, window, reinterpret_cast<HMENU>(kStatusBoxId), g_splash.instance, nullptr);
-      g_splash.font = CreateStatusFont(g_splash.units);
-      LoadSplashPicture(g_splash.instance, g_splash.picture);
       // Without its status box or its timer the splash could never be clicked away.
       if (!g_splash.status || !SetTimer(window, kLoadTimer, kLoadInterval, nullptr)) return -1;
       return 0;
@@ -221,6 +225,10 @@ bool SplashWindow::ShowSplashNow() {
     return false;
   }
   ShowWindow(window, SW_SHOW);
+  // Made while the window shows black, before its first paint, which draws the picture:
+  // decoding the picture loads the COM libraries, the slowest step of the start.
+  font = CreateStatusFont(units);
+  LoadSplashPicture(instance, picture);
   UpdateWindow(window);
   return true;
 }

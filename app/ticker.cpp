@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/rounding.h"
+
 namespace bw {
 
 namespace {
@@ -12,11 +14,6 @@ constexpr int kRise = 2;
 constexpr int kHoldRow = 25;
 constexpr int kHoldTicks = 50;
 
-// nearbyint rounds halves to the even neighbour in the default rounding mode.
-int Nearest(double value) {
-  return static_cast<int>(std::nearbyint(value));
-}
-
 }  // namespace
 
 TickerState NewTicker(double surfaceHeight) {
@@ -24,7 +21,7 @@ TickerState NewTicker(double surfaceHeight) {
   state.ShoutList = {u"(pic)",      u"\u00A7ky\u00A7cape", u"CoRaLbAy31", u"HeRoNFLaT",
                      u"ThornJay97", u"MoSsWhIrLz",         u"RiPTiD Z44", u"Velde"};
   state.ShoutIndex = 1;
-  state.ShoutY = Nearest(surfaceHeight);
+  state.ShoutY = RoundHalfEven(surfaceHeight);
   return state;
 }
 
@@ -50,7 +47,7 @@ TickerFrame StepTicker(TickerState& state, int entryHeight, double surfaceHeight
 
   if (state.ShoutY < -entryHeight) {
     state.ShoutIndex = state.ShoutIndex < count ? state.ShoutIndex + 1 : 1;
-    state.ShoutY = Nearest(surfaceHeight);
+    state.ShoutY = RoundHalfEven(surfaceHeight);
   }
 
   if (!picture || state.ShoutY != kHoldRow) {
@@ -85,7 +82,8 @@ int TickerScale::HeightInUnits(int pixels) const {
 }
 
 PixelSize TickerScale::PictureSize() const {
-  return {Nearest(kPictureUnitsWide * perUnitX_), Nearest(kPictureUnitsHigh * perUnitY_)};
+  return {RoundHalfEven(kPictureUnitsWide * perUnitX_),
+          RoundHalfEven(kPictureUnitsHigh * perUnitY_)};
 }
 
 TickerRedraw TickerScale::ToPixels(const TickerRedraw& units) const {
@@ -95,13 +93,43 @@ TickerRedraw TickerScale::ToPixels(const TickerRedraw& units) const {
   TickerRedraw pixels = units;
   pixels.top = row(std::floor(units.top * perUnitY_));
   pixels.bottom = row(std::ceil(units.bottom * perUnitY_));
-  pixels.frame.y = Nearest(units.frame.y * perUnitY_);
-  pixels.left = Nearest(units.left * perUnitX_);
+  pixels.frame.y = RoundHalfEven(units.frame.y * perUnitY_);
+  pixels.left = RoundHalfEven(units.left * perUnitX_);
   return pixels;
 }
 
+void Ticker::Start(PixelSize screen) {
+  state_ = NewTicker(kTickerUnitsHigh);
+  screen_ = TickerScreen(kTickerUnitsHigh);
+  scale_.emplace(screen);
+  preparedIndex_ = 0;
+}
+
+void Ticker::Stop() {
+  state_ = TickerState{};
+  scale_.reset();
+  preparedIndex_ = 0;
+}
+
+bool Ticker::Tick() {
+  if (!scale_ || state_.ShoutList.empty()) return false;
+  if (state_.ShoutIndex != preparedIndex_) {
+    const Text& entry = CurrentShout(state_);
+    const std::optional<int> pixels = canvas_.PrepareEntry(entry, scale_->PictureSize());
+    // The picture keeps its height, and with it its rest, even without its image.
+    entryHeight_ =
+        IsPictureEntry(entry) ? kPictureUnitsHigh : scale_->HeightInUnits(pixels.value_or(0));
+    preparedIndex_ = pixels ? state_.ShoutIndex : 0;  // a failed image is tried again
+  }
+  const TickerFrame frame = StepTicker(state_, entryHeight_, kTickerUnitsHigh);
+  const std::optional<TickerRedraw> redraw = screen_.Show(frame, entryHeight_);
+  if (!redraw) return false;
+  canvas_.Draw(scale_->ToPixels(*redraw));
+  return true;
+}
+
 int CenteredLeft(int screenWidth, int textWidth) {
-  return static_cast<int>(std::nearbyint(screenWidth / 2.0 - textWidth / 2.0));
+  return RoundHalfEven(screenWidth / 2.0 - textWidth / 2.0);
 }
 
 void ClearRows(const PixelRows& frame, int top, int bottom) {

@@ -1,6 +1,7 @@
 #pragma once
-// The shout-out ticker's state, its per-tick step and what each step changes on the
-// screen, free of any drawing: the renderer measures entries and draws what these decide.
+// The shout-out ticker: its state, its per-tick step, what each step changes on the
+// screen, and the Ticker that owns them all and draws through a TickerCanvas. The
+// platform only makes the entries' images and shows the rows it is told to.
 
 #include <cstdint>
 #include <optional>
@@ -105,6 +106,47 @@ class TickerScale {
  private:
   PixelSize interior_;
   double perUnitX_, perUnitY_;
+};
+
+// What the ticker draws on: the box's screen, as the platform makes it.
+class TickerCanvas {
+ public:
+  virtual ~TickerCanvas() = default;
+  // Makes the image of an entry (the picture at `pictureSize`, or the text drawn once
+  // across the screen) and gives its height in pixels; nullopt when none could be made.
+  virtual std::optional<int> PrepareEntry(TextView entry, PixelSize pictureSize) = 0;
+  // Clears and shows the rows of `redraw`, in the screen's pixels, with the image the last
+  // PrepareEntry made drawn into them.
+  virtual void Draw(const TickerRedraw& redraw) = 0;
+};
+
+// tmrShoutz and picShoutz together: the list, the current entry and its place, the hold
+// and the screen's scale, stepped once a tick and drawn where a tick changed anything.
+// An entry's image is made once, when it becomes current; a tick that moves nothing (the
+// picture's rest) draws nothing.
+class Ticker {
+ public:
+  explicit Ticker(TickerCanvas& canvas) : canvas_(canvas) {}
+  Ticker(const Ticker&) = delete;
+  Ticker& operator=(const Ticker&) = delete;
+
+  // The list from the start, its first entry entering at the bottom of a screen whose
+  // interior is `screen` pixels; the whole screen is drawn on the first tick.
+  void Start(PixelSize screen);
+  // Ticks do nothing until the next Start.
+  void Stop();
+  // tmrShoutz_Timer: one step, drawn where it changed anything. Returns whether it drew.
+  bool Tick();
+
+  [[nodiscard]] const TickerState& State() const { return state_; }
+
+ private:
+  TickerCanvas& canvas_;
+  TickerState state_;
+  std::optional<TickerScale> scale_;  // set while started
+  TickerScreen screen_;
+  int preparedIndex_ = 0;  // the entry whose image the canvas holds; 0: none
+  int entryHeight_ = 0;    // its height in units
 };
 
 // Where a text strip starts for the text to be centered on the screen: half the screen

@@ -72,6 +72,76 @@ TEST(TickerScreen, RedrawsTheRowsLeftAndEnteredCutToTheSurfaceAndNothingAtRest) 
   }
 }
 
+// A screen that keeps what it is asked for: the entries' images (the picture at its size, a
+// text 22 rows of 71) and the redraws.
+struct Canvas final : TickerCanvas {
+  std::optional<int> PrepareEntry(TextView entry, PixelSize picture) override {
+    prepared.emplace_back(entry);
+    if (!imagesMade) return std::nullopt;
+    return IsPictureEntry(entry) ? picture.height : screen.height * 22 / 71;
+  }
+  void Draw(const TickerRedraw& redraw) override { drawn.push_back(redraw); }
+
+  PixelSize screen{156, 71};
+  bool imagesMade = true;
+  std::vector<Text> prepared;
+  std::vector<TickerRedraw> drawn;
+};
+
+// The picture rises from the bottom, arrives at unit row 25 on tick 23, rests until tick 72 and
+// goes on at 73; the first frame clears the screen, then only the rows that changed are drawn.
+TEST(Ticker, RisesAndRestsAlikeOnAnyScreenAndDrawsOnlyWhatChangedInItsPixels) {
+  const auto ticked = [](PixelSize screen, bool imagesMade) {
+    Canvas canvas;
+    canvas.screen = screen;
+    canvas.imagesMade = imagesMade;
+    Ticker ticker(canvas);
+    ticker.Start(screen);
+    for (int tick = 0; tick < 73; ++tick) ticker.Tick();
+    return canvas.drawn;
+  };
+  const std::vector<TickerRedraw> dense = ticked({196, 90}, true), bare = ticked({156, 71}, false);
+  ASSERT_TRUE(dense.size() == 24 && bare.size() == 24) << "the rest lasts 50 ticks everywhere";
+  // picShoutz's interior at 120 dpi: units 69, 25 and 8 are pixels 87, 32 and 10
+  EXPECT_EQ(dense[0], (TickerRedraw{0, 90, {1, true, 87}, 10}));
+  EXPECT_EQ(dense[22], (TickerRedraw{31, 71, {1, true, 32}, 10}));
+  // at 96 dpi the picture without its image still covers its 29 rows
+  EXPECT_EQ(bare[23], (TickerRedraw{23, 54, {1, true, 23}, kPictureLeft}));
+}
+
+TEST(Ticker, MakesAnEntrysImageOnceWhenItBecomesCurrentAndTriesAFailedOneAgain) {
+  Canvas canvas;
+  Ticker ticker(canvas);
+  ticker.Start(canvas.screen);
+  for (int tick = 0; tick < 1000 && ticker.State().ShoutIndex < 4; ++tick) ticker.Tick();
+  ticker.Tick();
+  const std::vector<Text>& list = ticker.State().ShoutList;
+  EXPECT_EQ(canvas.prepared, (std::vector<Text>{list.begin(), list.begin() + 4}));
+
+  Canvas failing;
+  failing.imagesMade = false;
+  Ticker blind(failing);
+  blind.Start(failing.screen);
+  for (int tick = 0; tick < 5; ++tick) blind.Tick();
+  EXPECT_EQ(failing.prepared.size(), 5u) << "one try a tick, the picture each time";
+}
+
+TEST(Ticker, StandsStillBeforeItStartsAndAfterItStopsAndStartsAgainFromTheBottom) {
+  Canvas canvas;
+  Ticker ticker(canvas);
+  EXPECT_FALSE(ticker.Tick());
+  ticker.Start(canvas.screen);
+  for (int tick = 0; tick < 30; ++tick) ticker.Tick();
+  ticker.Stop();
+  EXPECT_FALSE(ticker.Tick());
+  EXPECT_TRUE(ticker.State().ShoutList.empty());
+  canvas.drawn.clear();
+  ticker.Start(canvas.screen);
+  EXPECT_TRUE(ticker.Tick());
+  EXPECT_EQ(canvas.drawn, (std::vector<TickerRedraw>{{0, 71, {1, true, 69}, kPictureLeft}}))
+      << "the whole screen again, the picture from the bottom";
+}
+
 TEST(CenteredLeft, HalfTheScreenLessHalfTheTextHalvesToEven) {
   const int rows[][3] = {{156, 101, 28}, {156, 103, 26}, {155, 100, 28}, {156, 200, -22}};
   for (const auto& [screen, text, left] : rows) EXPECT_EQ(CenteredLeft(screen, text), left) << text;

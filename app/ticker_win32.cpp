@@ -1,9 +1,13 @@
 #include "app/ticker_win32.h"
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "app/gradient_win32.h"
+#include "app/ticker.h"
+#include "engine/text.h"
 #include "resource.h"
 #include "win32/font_win32.h"
 #include "win32/handle_win32.h"
@@ -49,19 +53,32 @@ struct PixelImage {
   }
 };
 
-// One ticker per program. `frame` is what the box shows; `strip` holds the current text
-// entry; `picture` the ticker picture; `drawn` the one the last PrepareTickerEntry made.
-struct Ticker {
+enum : UINT_PTR { kTmrShoutz = 1 };  // the screen's one timer
+
+// The box's screen. `frame` is what the box shows; `strips` hold the text entries, each
+// drawn once, the first time it comes round; `picture` the ticker picture; `drawn` the
+// one the last PrepareEntry gave.
+struct GdiTickerCanvas final : TickerCanvas {
+  std::optional<PixelSize> Open(HWND picShoutz);
+  std::optional<int> PrepareEntry(TextView entry, PixelSize pictureSize) override;
+  void Draw(const TickerRedraw& redraw) override;
+  void DrawPicture(PixelSize size);
+  const PixelImage* DrawStrip(TextView entry);
+  void CreateScreen(HINSTANCE module, SIZE interior);
+
   FontHandle font;
-  PixelImage frame, strip, picture;
+  PixelImage frame, picture;
+  std::map<Text, PixelImage> strips;
   BitmapHandle pictureBitmap;  // the resource as loaded, for `picture` at any size
   const PixelImage* drawn = nullptr;
   HWND box = nullptr;
   HWND screen = nullptr;  // fills the box; its own device context is kept
   HDC screenDc = nullptr;
-  Text stripText;
 };
-Ticker g_ticker;
+
+// One ticker per program.
+GdiTickerCanvas g_canvas;
+Ticker g_ticker{g_canvas};
 
 // Arial 14.25 point bold: 19 pixels at 96 dpi.
 FontHandle CreateTickerFont() {
@@ -78,16 +95,20 @@ LRESULT CALLBACK ScreenProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window, &paint);
-      BitBlt(dc, 0, 0, g_ticker.frame.rows.width, g_ticker.frame.rows.height,
-             g_ticker.frame.dc.Get(), 0, 0, SRCCOPY);
+      BitBlt(dc, 0, 0, g_canvas.frame.rows.width, g_canvas.frame.rows.height,
+             g_canvas.frame.dc.Get(), 0, 0, SRCCOPY);
       EndPaint(window, &paint);
       return 0;
     }
+    case WM_TIMER:
+      if (wParam == kTmrShoutz) g_ticker.Tick();
+      return 0;
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // the box beneath gets the mouse
     case WM_DESTROY:
-      g_ticker.screen = nullptr;
-      g_ticker.screenDc = nullptr;
+      g_ticker.Stop();
+      g_canvas.screen = nullptr;
+      g_canvas.screenDc = nullptr;
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -95,101 +116,117 @@ LRESULT CALLBACK ScreenProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 // The screen: a child filling the box, with a device context of its own (CS_OWNDC), so
 // that a tick needs no context from the window system's cache.
-void CreateScreen(HWND box, HINSTANCE module, SIZE interior) {
+void GdiTickerCanvas::CreateScreen(HINSTANCE module, SIZE interior) {
   WNDCLASSA screenClass = {};
   screenClass.style = CS_OWNDC;
   screenClass.lpfnWndProc = ScreenProc;
   screenClass.hInstance = module;
   screenClass.lpszClassName = "BrindlewickTickerScreen";
   RegisterClassA(&screenClass);
-  g_ticker.screen = CreateWindowExA(0, screenClass.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0,
-                                    interior.cx, interior.cy, box, nullptr, module, nullptr);
-  g_ticker.screenDc = g_ticker.screen ? GetDC(g_ticker.screen) : nullptr;
+  screen = CreateWindowExA(0, screenClass.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0,
+                           interior.cx, interior.cy, box, nullptr, module, nullptr);
+  screenDc = screen ? GetDC(screen) : nullptr;
 }
 
 // The picture at `size`, stretched from the resource when the screen is denser.
-void DrawPicture(PixelSize size) {
-  if (g_ticker.picture.rows.width == size.width && g_ticker.picture.rows.height == size.height) {
-    return;
-  }
+void GdiTickerCanvas::DrawPicture(PixelSize size) {
+  if (picture.rows.width == size.width && picture.rows.height == size.height) return;
   BITMAP info = {};
-  const WindowDc screen(g_ticker.box);
-  if (!g_ticker.pictureBitmap || !GetObjectA(g_ticker.pictureBitmap.Get(), sizeof info, &info) ||
-      !g_ticker.picture.Create(screen.Get(), size.width, size.height)) {
+  const WindowDc boxDc(box);
+  if (!pictureBitmap || !GetObjectA(pictureBitmap.Get(), sizeof info, &info) ||
+      !picture.Create(boxDc.Get(), size.width, size.height)) {
     return;
   }
-  const MemoryDcHandle source(CreateCompatibleDC(screen.Get()));
-  const SelectedObject bitmap(source.Get(), g_ticker.pictureBitmap.Get());
-  SetStretchBltMode(g_ticker.picture.dc.Get(), HALFTONE);
-  StretchBlt(g_ticker.picture.dc.Get(), 0, 0, size.width, size.height, source.Get(), 0, 0,
-             info.bmWidth, info.bmHeight, SRCCOPY);
+  const MemoryDcHandle source(CreateCompatibleDC(boxDc.Get()));
+  const SelectedObject bitmap(source.Get(), pictureBitmap.Get());
+  SetStretchBltMode(picture.dc.Get(), HALFTONE);
+  StretchBlt(picture.dc.Get(), 0, 0, size.width, size.height, source.Get(), 0, 0, info.bmWidth,
+             info.bmHeight, SRCCOPY);
   GdiFlush();
 }
 
-// The text yellow on black across the screen's width, as high as the text.
-void DrawStrip(TextView entry) {
+// The text yellow on black across the screen's width, as high as the text; nullptr when
+// no image could be made, which is tried again the next time.
+const PixelImage* GdiTickerCanvas::DrawStrip(TextView entry) {
   const std::string bytes = AnsiCharsetBytes(entry);
   const int length = static_cast<int>(bytes.size());
   SIZE extent = {0, 0};
+  PixelImage& strip = strips[Text(entry)];
   {
-    const WindowDc screen(g_ticker.box);
+    const WindowDc boxDc(box);
     {
-      const SelectedObject font(screen.Get(), g_ticker.font.Get());
-      GetTextExtentPoint32A(screen.Get(), bytes.data(), length, &extent);
+      const SelectedObject selected(boxDc.Get(), font.Get());
+      GetTextExtentPoint32A(boxDc.Get(), bytes.data(), length, &extent);
     }
-    g_ticker.strip.Create(screen.Get(), g_ticker.frame.rows.width,
-                          std::max(1, static_cast<int>(extent.cy)));
+    if (!strip.Create(boxDc.Get(), frame.rows.width, std::max(1, static_cast<int>(extent.cy)))) {
+      strips.erase(Text(entry));
+      return nullptr;
+    }
   }
-  g_ticker.stripText = entry;
-  if (!g_ticker.strip.dc) return;
 
-  const HDC dc = g_ticker.strip.dc.Get();
-  const SelectedObject font(dc, g_ticker.font.Get());
+  const HDC dc = strip.dc.Get();
+  const SelectedObject selected(dc, font.Get());
   SetTextColor(dc, kYellow);
   SetBkMode(dc, TRANSPARENT);
-  TextOutA(dc, CenteredLeft(g_ticker.frame.rows.width, extent.cx), 0, bytes.data(), length);
+  TextOutA(dc, CenteredLeft(frame.rows.width, extent.cx), 0, bytes.data(), length);
   GdiFlush();
+  return &strip;
+}
+
+std::optional<PixelSize> GdiTickerCanvas::Open(HWND picShoutz) {
+  if (!box) {
+    box = picShoutz;
+    const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(picShoutz, GWLP_HINSTANCE));
+    const SIZE interior = InteriorSize(picShoutz);
+    {
+      const WindowDc boxDc(picShoutz);
+      frame.Create(boxDc.Get(), interior.cx, interior.cy);
+    }
+    font = CreateTickerFont();
+    pictureBitmap.Reset(static_cast<HBITMAP>(
+        LoadImageA(module, MAKEINTRESOURCEA(IDB_TICKER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    GdiFlush();
+    CreateScreen(module, interior);
+  }
+  if (!frame.rows.pixels || !screenDc) return std::nullopt;
+  return PixelSize{frame.rows.width, frame.rows.height};
+}
+
+std::optional<int> GdiTickerCanvas::PrepareEntry(TextView entry, PixelSize pictureSize) {
+  if (IsPictureEntry(entry)) {
+    DrawPicture(pictureSize);
+    drawn = &picture;
+  } else {
+    const auto made = strips.find(Text(entry));
+    drawn = made != strips.end() ? &made->second : DrawStrip(entry);
+  }
+  if (!drawn || !drawn->rows.pixels) return std::nullopt;
+  return drawn->rows.height;
+}
+
+void GdiTickerCanvas::Draw(const TickerRedraw& redraw) {
+  if (!screenDc) return;
+  const PixelRows& rows = frame.rows;
+  ClearRows(rows, redraw.top, redraw.bottom);
+  if (redraw.frame.entry != 0 && drawn && drawn->rows.pixels) {
+    CopyInto(rows, drawn->rows, redraw.left, redraw.frame.y);
+  }
+  BitBlt(screenDc, 0, redraw.top, rows.width, redraw.bottom - redraw.top, frame.dc.Get(), 0,
+         redraw.top, SRCCOPY);
 }
 
 }  // namespace
 
-std::optional<PixelSize> OpenTickerScreen(HWND picShoutz) {
-  if (!g_ticker.box) {
-    g_ticker.box = picShoutz;
-    const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(picShoutz, GWLP_HINSTANCE));
-    const SIZE interior = InteriorSize(picShoutz);
-    {
-      const WindowDc screen(picShoutz);
-      g_ticker.frame.Create(screen.Get(), interior.cx, interior.cy);
-    }
-    g_ticker.font = CreateTickerFont();
-    g_ticker.pictureBitmap.Reset(static_cast<HBITMAP>(
-        LoadImageA(module, MAKEINTRESOURCEA(IDB_TICKER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    GdiFlush();
-    CreateScreen(picShoutz, module, interior);
-  }
-  if (!g_ticker.frame.rows.pixels || !g_ticker.screenDc) return std::nullopt;
-  return PixelSize{g_ticker.frame.rows.width, g_ticker.frame.rows.height};
+void StartTicker(HWND picShoutz) {
+  const std::optional<PixelSize> screen = g_canvas.Open(picShoutz);
+  if (!screen) return;
+  g_ticker.Start(*screen);
+  SetTimer(g_canvas.screen, kTmrShoutz, 1, nullptr);
 }
 
-std::optional<int> PrepareTickerEntry(TextView entry, PixelSize pictureSize) {
-  const bool picture = IsPictureEntry(entry);
-  if (picture) DrawPicture(pictureSize);
-  if (!picture && entry != g_ticker.stripText) DrawStrip(entry);
-  g_ticker.drawn = picture ? &g_ticker.picture : &g_ticker.strip;
-  if (!g_ticker.drawn->rows.pixels) return std::nullopt;
-  return g_ticker.drawn->rows.height;
-}
-
-void DrawTicker(const TickerRedraw& redraw) {
-  if (!g_ticker.screenDc) return;
-  const PixelRows& frame = g_ticker.frame.rows;
-  ClearRows(frame, redraw.top, redraw.bottom);
-  if (redraw.frame.entry != 0 && g_ticker.drawn && g_ticker.drawn->rows.pixels) {
-    CopyInto(frame, g_ticker.drawn->rows, redraw.left, redraw.frame.y);
-  }
-  BitBlt(g_ticker.screenDc, 0, redraw.top, frame.width, redraw.bottom - redraw.top,
-         g_ticker.frame.dc.Get(), 0, redraw.top, SRCCOPY);
+void StopTicker() {
+  if (g_canvas.screen) KillTimer(g_canvas.screen, kTmrShoutz);
+  g_ticker.Stop();
 }
 
 }  // namespace bw

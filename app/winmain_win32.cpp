@@ -13,8 +13,9 @@
 
 namespace {
 
+// A tick, the most frequent message by far, is no business of the dialog keys.
 void Dispatch(MSG& msg) {
-  if (bw::TranslateMainWindowKeys(msg)) return;
+  if (msg.message != WM_TIMER && bw::TranslateMainWindowKeys(msg)) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }

@@ -51,7 +51,7 @@ out=$(run '/^USER32.DLL *SetTimer /d')
 check "an import missing from the allowlist fails and is named" "1 yes" \
   "${out%%|*} $(yes_if grep -q '|  USER32.DLL SetTimer|' <<<"$out|")"
 
-out=$(run '/^WINMM.DLL *PlaySoundA /s/ 98$//')
+out=$(run '/^USER32.DLL *ShowWindow /s/ 98$//')
 check "a line without a Windows 98 mark fails and is named" "1 yes" \
-  "${out%%|*} $(yes_if grep -q '|  WINMM.DLL  *PlaySoundA *|' <<<"$out|")"
+  "${out%%|*} $(yes_if grep -q '|  USER32.DLL  *ShowWindow *|' <<<"$out|")"
 finish "check_exe"
