@@ -46,24 +46,6 @@ TEST(BoundedWindowApi, AnAnsweringClientGetsTheSameMessagesInTheSameOrder) {
   EXPECT_EQ(bounded.tree.TextOf(bounded.room.conversation), u"Zorna in Lobby to Ben");
 }
 
-TEST(BoundedWindowApi, AClientThatStopsOverTheTextIsNeverPressedAndWaitedForOnce) {
-  Client client;
-  client.runner.SetAnswerMs(client.room.input, ScriptedCallRunner::kNever);
-  const std::string line(25'000, 'x');
-  {
-    const Exchange send(client.api);
-    SendChat(client.api, Text(line.begin(), line.end()));
-    SendChat(client.api, u"a second line in the same send");
-  }
-  EXPECT_EQ(client.api.ExchangeStatus(), CallStatus::kNotAnswered);
-  EXPECT_EQ(client.runner.Waits(), std::vector<long>{kExchangeWaitMs + 2'500})
-      << "one wait, with the allowance for 25,000 characters, and no call after it";
-  client.runner.WakeUp();  // the program comes back: the write lands, nothing presses it
-  EXPECT_EQ(client.tree.Actions(),
-            (std::vector<ScriptedWindowTree::Message>{{Kind::kSetText, client.room.input, line}}));
-  EXPECT_EQ(client.tree.TextOf(client.room.conversation), u"");
-}
-
 TEST(BoundedWindowApi, AHungClientCostsOneWaitPerExchangeWhateverItReads) {
   Client client;
   client.runner.SetAnswerMsForAll(ScriptedCallRunner::kNever);

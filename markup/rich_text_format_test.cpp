@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <random>
 #include <string>
 
 namespace bw {
@@ -81,13 +80,6 @@ TEST(RichTextFormat, EveryLookHasItsControlWord) {
   }
 }
 
-TEST(RichTextFormat, SizesOutsideTheMarkupsTakeTheNearest) {
-  EXPECT_EQ(HalfPointsOfSize(0), HalfPointsOfSize(1));
-  EXPECT_EQ(HalfPointsOfSize(7), HalfPointsOfSize(4));
-  EXPECT_LT(HalfPointsOfSize(1), HalfPointsOfSize(2));
-  EXPECT_LT(HalfPointsOfSize(3), HalfPointsOfSize(4));
-}
-
 TEST(RichTextFormat, ColorsAreListedOnceInOrderOfFirstUse) {
   const RunStyle blue{.color = MakeColorRef(0, 0, 255)}, green{.color = MakeColorRef(0, 128, 0)};
   const std::string rtf = RichTextFormat({{u"a", blue}, {u"b", green}, {u"c", blue}});
@@ -118,23 +110,6 @@ TEST(RichTextFormat, TextReadsBackExactlyFromSevenBitBytes) {
 TEST(RichTextFormat, EveryLineBreakEndsOneParagraph) {
   EXPECT_EQ(ReadBack(RichTextFormat({{u"a\r\nb\rc\nd\n\re", {}}})), u"a\nb\nc\nd\n\ne");
   EXPECT_EQ(RichTextFormat({}).find("\\par"), std::string::npos);
-}
-
-TEST(RichTextFormat, RandomRunsReadBackAsTheirVisibleText) {
-  std::mt19937 random(7);
-  const char16_t alphabet[] = {u' ', u'a', u'\\', u'{', u'}', u'?', 0xE9, 0x3042, 0xD83D, 0xDC4D};
-  for (int round = 0; round < 200; ++round) {
-    std::vector<StyledRun> runs;
-    const int count = static_cast<int>(random() % 5);
-    for (int r = 0; r < count; ++r) {
-      Text text(1 + random() % 6, u' ');
-      for (char16_t& c : text) c = alphabet[random() % (std::size(alphabet))];
-      runs.push_back({text,
-                      {.color = static_cast<ColorRef>(random() % 3),
-                       .size = static_cast<int>(random() % 4) + 1}});
-    }
-    EXPECT_EQ(ReadBack(RichTextFormat(runs)), VisibleText(runs));
-  }
 }
 
 }  // namespace

@@ -65,25 +65,5 @@ TEST(RoundTrip, EveryCombinationOfOptionsReadsBackAsTheTransformedText) {
   }
 }
 
-// A typed "<" with no ">" after it is text, whatever the writer puts around it.
-TEST(RoundTrip, ATypedTagWithoutItsCloseReadsAsText) {
-  const Text typed[] = {u"<B",           u"x</b",
-                        u"<FONT SIZE=3", u"<font color=#FF0000",
-                        u"<SUP",         u"<FONT COLOR=\"#00FF00\" SIZE=\"1\""};
-  for (const Text& text : typed) {
-    std::vector<Text> characters;
-    for (char16_t unit : text) characters.emplace_back(1, unit);
-    // No flag, all four formatting tags, each transform alone (Hacker upper-cases the
-    // tag's name), all eight; under every effect, to both targets.
-    for (int flags : {0x00, 0x0F, 0x10, 0x20, 0x40, 0x80, 0xFF}) {
-      for (int rest = 0; rest < kEffects * 2; ++rest) {
-        const RoundTripCase roundTrip = Combination(flags + rest * kOptionSets, characters, 7);
-        const std::string mismatch = CheckRoundTrip(roundTrip);
-        ASSERT_TRUE(mismatch.empty()) << Describe(roundTrip) << "\n" << mismatch;
-      }
-    }
-  }
-}
-
 }  // namespace
 }  // namespace bw::testing
