@@ -84,17 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace bw;
   std::string_view bytes = fuzz::AsBytes(data, size);
   StyleOptions options;
-  fuzz::SetFlags(fuzz::TakeByte(bytes),
-                 {&options.Bold, &options.Italic, &options.Underline, &options.Strikeout,
-                  &options.Hacker, &options.Elite, &options.Spaced, &options.Backwards});
-  const unsigned char choice = fuzz::TakeByte(bytes);
-  options.Effect = static_cast<EffectMode>((choice & 7) % 6);
-  const SendTarget target = (choice & 8) ? SendTarget::IM : SendTarget::Chat;
-  for (ColorRef* color :
-       {&options.AltColor1, &options.AltColor2, &options.FadeColor1, &options.FadeColor2}) {
-    const int red = fuzz::TakeByte(bytes), green = fuzz::TakeByte(bytes);
-    *color = MakeColorRef(red, green, fuzz::TakeByte(bytes));
-  }
+  SendTarget target = SendTarget::Chat;
+  fuzz::TakeComposition(bytes, options, target);
   const Text text = fuzz::LenientText(bytes);
 
   SetRandomSourceForTesting(ScriptedDraw);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/codepage1252.h"
+#include "engine/style_options.h"
 #include "engine/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -93,6 +94,24 @@ inline void SetFlags(unsigned char byte, std::initializer_list<bool*> fields) {
   for (bool* field : fields) {
     *field = byte & 1;
     byte >>= 1;
+  }
+}
+
+// The options a line is composed with, as the compose and round-trip harnesses read them:
+// a byte of the eight flags (bit 0 Bold to bit 7 Backwards), a byte whose low three bits
+// pick the effect (mod 6) and whose bit 3 sends to IM, then three bytes (red, green, blue)
+// for each of the four colors.
+inline void TakeComposition(std::string_view& bytes, StyleOptions& options, SendTarget& target) {
+  SetFlags(TakeByte(bytes), {&options.Bold, &options.Italic, &options.Underline,
+                             &options.Strikeout, &options.Hacker, &options.Elite,
+                             &options.Spaced, &options.Backwards});
+  const unsigned char choice = TakeByte(bytes);
+  options.Effect = static_cast<EffectMode>((choice & 7) % 6);
+  target = (choice & 8) ? SendTarget::IM : SendTarget::Chat;
+  for (ColorRef* color :
+       {&options.AltColor1, &options.AltColor2, &options.FadeColor1, &options.FadeColor2}) {
+    const int red = TakeByte(bytes), green = TakeByte(bytes);
+    *color = MakeColorRef(red, green, TakeByte(bytes));
   }
 }
 

@@ -50,17 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view bytes = fuzz::AsBytes(data, size);
   testing::RoundTripCase roundTrip;
   StyleOptions& options = roundTrip.options;
-  fuzz::SetFlags(fuzz::TakeByte(bytes),
-                 {&options.Bold, &options.Italic, &options.Underline, &options.Strikeout,
-                  &options.Hacker, &options.Elite, &options.Spaced, &options.Backwards});
-  const unsigned char choice = fuzz::TakeByte(bytes);
-  options.Effect = static_cast<EffectMode>((choice & 7) % 6);
-  roundTrip.target = (choice & 8) ? SendTarget::IM : SendTarget::Chat;
-  for (ColorRef* color :
-       {&options.AltColor1, &options.AltColor2, &options.FadeColor1, &options.FadeColor2}) {
-    const int red = fuzz::TakeByte(bytes), green = fuzz::TakeByte(bytes);
-    *color = MakeColorRef(red, green, fuzz::TakeByte(bytes));
-  }
+  fuzz::TakeComposition(bytes, options, roundTrip.target);
   roundTrip.drawSeed = fuzz::TakeByte(bytes);
   roundTrip.characters = Characters(fuzz::LenientText(bytes));
 
