@@ -23,7 +23,7 @@ int ScreenUnits::ReadBack(int pixels, int setTwips) const {
 }
 
 int ScreenUnits::Scale(int layoutPixels) const {
-  return RoundHalfEven(static_cast<double>(layoutPixels) * dpi_ / kLayoutDpi);
+  return ScaleToDpi(layoutPixels, dpi_);
 }
 
 int ScreenUnits::ScaleFont(int layoutPixels) const {

@@ -5,9 +5,9 @@
 // every screen. At 96 dpi nothing changes: 15 twips to the pixel, layouts as given.
 // Every conversion rounds to the nearest whole number, halves to the even neighbour.
 
-namespace bw {
+#include "engine/rounding.h"
 
-inline constexpr int kLayoutDpi = 96;
+namespace bw {
 
 struct PixelSize {
   int width = 0, height = 0;

@@ -1,7 +1,6 @@
 #include "practice/room_layout.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace bw {
 
@@ -32,12 +31,6 @@ Rect ToClient(const Rect& screen, const Rect& client) {
 }
 
 }  // namespace
-
-int ScaleToDpi(int layoutPixels, int dpi) {
-  if (dpi <= 0) dpi = kLayoutDpi;
-  // nearbyint rounds halves to the even neighbour in the default rounding mode.
-  return static_cast<int>(std::nearbyint(static_cast<double>(layoutPixels) * dpi / kLayoutDpi));
-}
 
 Rect CompanionRect(int screenWidth, int screenHeight, int dpi) {
   const Scaled s(dpi);

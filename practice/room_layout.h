@@ -9,14 +9,9 @@
 // D / 96 of the screen's, so Brindlewick's window and the room's fit together on every
 // screen.
 
+#include "engine/rounding.h"
+
 namespace bw {
-
-inline constexpr int kLayoutDpi = 96;
-
-// A length of the layout on a screen of `dpi` dots per inch, rounded to the nearest
-// pixel, halves to the even neighbour, as Brindlewick rounds its own layout, so the place
-// left for its window is the size it takes: ScaleToDpi(375, 144) == 562 (562.5).
-[[nodiscard]] int ScaleToDpi(int layoutPixels, int dpi);
 
 struct Rect {
   int left = 0;

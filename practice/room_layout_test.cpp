@@ -9,12 +9,6 @@ bool Overlap(const Rect& a, const Rect& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-TEST(ScaleToDpi, RoundsToTheNearestPixelHalvesToEven) {
-  EXPECT_EQ(ScaleToDpi(375, 144), 562);  // 562.5
-  EXPECT_EQ(ScaleToDpi(314, 120), 392);  // 392.5
-  EXPECT_EQ(ScaleToDpi(13, 0), 13) << "no density read is the layout's own";
-}
-
 TEST(PlaceDocuments, LeavesBrindlewicksWindowFreeAtEveryDensity) {
   // The MDI client's area as the practice room's frame has it on each screen.
   const struct {
