@@ -61,13 +61,14 @@ bool PreviewWindow::Create(HINSTANCE instance, HWND mainWindow, const ScreenUnit
   if (!window_) return false;
   EnableWindow(window_, FALSE);  // no click or key reaches it, so it never takes the focus
 
-  const PixelRect text = units.Scale(kText);
-  const PixelRect note = units.Scale(kNote);
+  textHeight_ = units.Scale(kText).height;
+  noteRect_ = units.Scale(kNote);
   text_ = CreateWindowExA(0, kRichEditClassA, "",
-                          WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 0, text.y, 100,
-                          text.height, window_, nullptr, instance, nullptr);
-  note_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, note.x,
-                          note.y, 100, note.height, window_, nullptr, instance, nullptr);
+                          WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 0, 0, 100,
+                          textHeight_, window_, nullptr, instance, nullptr);
+  note_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                          noteRect_.x, noteRect_.y, 100, noteRect_.height, window_, nullptr,
+                          instance, nullptr);
   noteFont_ = MakeFont({.face = "MS Sans Serif",
                         .pixelHeight = units.ScaleFont(11),
                         .fallbackFace = "MS Shell Dlg"});
@@ -92,16 +93,12 @@ void PreviewWindow::Dock() {
   const int width = main.right - main.left;
   SetWindowPos(window_, HWND_TOPMOST, main.left, main.bottom, width, height_,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  // The children keep their heights and follow the width.
   RECT client = {};
   GetClientRect(window_, &client);
-  RECT text = {};
-  GetWindowRect(text_, &text);
-  SetWindowPos(text_, nullptr, 0, 0, client.right, text.bottom - text.top,
+  SetWindowPos(text_, nullptr, 0, 0, client.right, textHeight_,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT note = {};
-  GetWindowRect(note_, &note);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&note), 2);
-  SetWindowPos(note_, nullptr, 0, 0, client.right - 2 * note.left, note.bottom - note.top,
+  SetWindowPos(note_, nullptr, 0, 0, client.right - 2 * noteRect_.x, noteRect_.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

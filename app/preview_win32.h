@@ -35,7 +35,9 @@ class PreviewWindow {
   HWND text_ = nullptr;
   HWND note_ = nullptr;
   FontHandle noteFont_;
-  int height_ = 0;
+  int height_ = 0;     // the window's, outer
+  int textHeight_ = 0;  // the text's, which fills the width at the top
+  PixelRect noteRect_;  // the note's place beneath it
   bool wanted_ = false;
 };
 
