@@ -13,6 +13,7 @@ namespace {
 constexpr int kRise = 2;
 constexpr int kHoldRow = 25;
 constexpr int kHoldTicks = 50;
+constexpr int kDefaultRefreshHz = 60;
 
 }  // namespace
 
@@ -59,8 +60,12 @@ TickerFrame StepTicker(TickerState& state, int entryHeight, double surfaceHeight
   return {drawn, picture, state.ShoutY};
 }
 
+bool TickerScreen::Changes(const TickerFrame& frame) const {
+  return frame.entry != shownEntry_ || frame.y != shownTop_;
+}
+
 std::optional<TickerRedraw> TickerScreen::Show(const TickerFrame& frame, int entryHeight) {
-  if (frame.entry == shownEntry_ && frame.y == shownTop_) return std::nullopt;  // resting
+  if (!Changes(frame)) return std::nullopt;  // resting
   const int top = std::max(0, std::min(shownTop_, frame.y));
   const int bottom = std::min(height_, std::max(shownBottom_, frame.y + entryHeight));
   shownEntry_ = frame.entry;
@@ -98,11 +103,30 @@ TickerRedraw TickerScale::ToPixels(const TickerRedraw& units) const {
   return pixels;
 }
 
-void Ticker::Start(PixelSize screen) {
+FramePacer::FramePacer(int refreshHz)
+    : periodUs_(1'000'000 / (refreshHz > 1 ? refreshHz : kDefaultRefreshHz)),
+      creditUs_(periodUs_) {}
+
+void FramePacer::Advance(std::uint32_t nowMs) {
+  if (lastMs_) {
+    const std::uint32_t elapsedMs = nowMs - *lastMs_;  // modulo 2^32, across a wrap
+    creditUs_ = std::min(creditUs_ + std::int64_t{elapsedMs} * 1000, 2 * periodUs_);
+  }
+  lastMs_ = nowMs;
+}
+
+bool FramePacer::TakeFrame() {
+  if (creditUs_ < periodUs_) return false;
+  creditUs_ -= periodUs_;
+  return true;
+}
+
+void Ticker::Start(PixelSize screen, int refreshHz) {
   state_ = NewTicker(kTickerUnitsHigh);
   screen_ = TickerScreen(kTickerUnitsHigh);
   scale_.emplace(screen);
   preparedIndex_ = 0;
+  pacer_ = FramePacer(refreshHz);
 }
 
 void Ticker::Stop() {
@@ -111,7 +135,7 @@ void Ticker::Stop() {
   preparedIndex_ = 0;
 }
 
-bool Ticker::Tick() {
+bool Ticker::Tick(std::uint32_t nowMs) {
   if (!scale_ || state_.ShoutList.empty()) return false;
   if (state_.ShoutIndex != preparedIndex_) {
     const Text& entry = CurrentShout(state_);
@@ -122,6 +146,10 @@ bool Ticker::Tick() {
     preparedIndex_ = pixels ? state_.ShoutIndex : 0;  // a failed image is tried again
   }
   const TickerFrame frame = StepTicker(state_, entryHeight_, kTickerUnitsHigh);
+  // A frame the display's pace leaves out is not drawn at all: the next one shown redraws
+  // every row that changed since the last.
+  pacer_.Advance(nowMs);
+  if (!screen_.Changes(frame) || !pacer_.TakeFrame()) return false;
   const std::optional<TickerRedraw> redraw = screen_.Show(frame, entryHeight_);
   if (!redraw) return false;
   canvas_.Draw(scale_->ToPixels(*redraw));

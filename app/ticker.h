@@ -76,6 +76,8 @@ class TickerScreen {
  public:
   explicit TickerScreen(int surfaceHeight = 0) : height_(surfaceHeight), shownBottom_(height_) {}
 
+  // Whether `frame` differs from what the screen shows: another entry, or another row.
+  [[nodiscard]] bool Changes(const TickerFrame& frame) const;
   // The rows of the entry shown before and of the one in `frame`, cut to the surface;
   // nullopt when the entry rests where it was shown, or when both lie wholly outside.
   [[nodiscard]] std::optional<TickerRedraw> Show(const TickerFrame& frame, int entryHeight);
@@ -108,6 +110,30 @@ class TickerScale {
   double perUnitX_, perUnitY_;
 };
 
+// How often the screen is shown anew: at most once a refresh of the display, since a
+// display shows no more pictures than that, and a frame replaced before the next refresh
+// is never seen. The timer ticks once a period of the platform's timer (10 ms under Wine,
+// some 15.6 ms on Windows NT, 55 ms on Windows 98); where that is shorter than a refresh,
+// some ticks step the ticker without drawing, and the next frame drawn covers what they
+// changed. Time is the platform's millisecond clock, which may wrap.
+class FramePacer {
+ public:
+  // `refreshHz` as the display reports it; 0 and 1 mean its default, taken as 60.
+  explicit FramePacer(int refreshHz = 0);
+
+  // The clock reads `nowMs` at a tick.
+  void Advance(std::uint32_t nowMs);
+  // Whether a frame may be shown now; one that is shown uses up one refresh. Time not used
+  // is kept for up to one more refresh, so that the frames shown keep the display's pace
+  // however the ticks fall between its refreshes.
+  bool TakeFrame();
+
+ private:
+  std::int64_t periodUs_;
+  std::int64_t creditUs_;  // time since the last frame, less the refreshes it used
+  std::optional<std::uint32_t> lastMs_;
+};
+
 // What the ticker draws on: the box's screen, as the platform makes it.
 class TickerCanvas {
  public:
@@ -115,15 +141,16 @@ class TickerCanvas {
   // Makes the image of an entry (the picture at `pictureSize`, or the text drawn once
   // across the screen) and gives its height in pixels; nullopt when none could be made.
   virtual std::optional<int> PrepareEntry(TextView entry, PixelSize pictureSize) = 0;
-  // Clears and shows the rows of `redraw`, in the screen's pixels, with the image the last
-  // PrepareEntry made drawn into them.
+  // Clears the rows of `redraw`, in the screen's pixels, in the box's image, draws the
+  // image the last PrepareEntry made into them and shows them on the screen.
   virtual void Draw(const TickerRedraw& redraw) = 0;
 };
 
 // tmrShoutz and picShoutz together: the list, the current entry and its place, the hold
 // and the screen's scale, stepped once a tick and drawn where a tick changed anything.
 // An entry's image is made once, when it becomes current; a tick that moves nothing (the
-// picture's rest) draws nothing.
+// picture's rest) draws nothing, and neither does one that comes sooner than the display
+// can show it: a change is drawn and shown by the first tick that the display's pace allows.
 class Ticker {
  public:
   explicit Ticker(TickerCanvas& canvas) : canvas_(canvas) {}
@@ -131,12 +158,14 @@ class Ticker {
   Ticker& operator=(const Ticker&) = delete;
 
   // The list from the start, its first entry entering at the bottom of a screen whose
-  // interior is `screen` pixels; the whole screen is drawn on the first tick.
-  void Start(PixelSize screen);
+  // interior is `screen` pixels and which refreshes `refreshHz` times a second (0: the
+  // display's default); the whole screen is drawn on the first tick.
+  void Start(PixelSize screen, int refreshHz = 0);
   // Ticks do nothing until the next Start.
   void Stop();
-  // tmrShoutz_Timer: one step, drawn where it changed anything. Returns whether it drew.
-  bool Tick();
+  // tmrShoutz_Timer at `nowMs`: one step, then, if the display's pace allows, every row
+  // changed since the last frame drawn and shown. Returns whether it drew.
+  bool Tick(std::uint32_t nowMs);
 
   [[nodiscard]] const TickerState& State() const { return state_; }
 
@@ -147,6 +176,7 @@ class Ticker {
   TickerScreen screen_;
   int preparedIndex_ = 0;  // the entry whose image the canvas holds; 0: none
   int entryHeight_ = 0;    // its height in units
+  FramePacer pacer_;
 };
 
 // Where a text strip starts for the text to be centered on the screen: half the screen

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <numeric>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace bw {
@@ -88,6 +89,11 @@ struct Canvas final : TickerCanvas {
   std::vector<TickerRedraw> drawn;
 };
 
+// Ticks `count` times, `stepMs` apart from `startMs` (17 ms: every tick is a refresh apart).
+void TickFor(Ticker& ticker, int count, std::uint32_t stepMs = 17, std::uint32_t startMs = 0) {
+  for (int tick = 0; tick < count; ++tick) ticker.Tick(startMs + tick * stepMs);
+}
+
 // The picture rises from the bottom, arrives at unit row 25 on tick 23, rests until tick 72 and
 // goes on at 73; the first frame clears the screen, then only the rows that changed are drawn.
 TEST(Ticker, RisesAndRestsAlikeOnAnyScreenAndDrawsOnlyWhatChangedInItsPixels) {
@@ -97,7 +103,7 @@ TEST(Ticker, RisesAndRestsAlikeOnAnyScreenAndDrawsOnlyWhatChangedInItsPixels) {
     canvas.imagesMade = imagesMade;
     Ticker ticker(canvas);
     ticker.Start(screen);
-    for (int tick = 0; tick < 73; ++tick) ticker.Tick();
+    TickFor(ticker, 73);
     return canvas.drawn;
   };
   const std::vector<TickerRedraw> dense = ticked({196, 90}, true), bare = ticked({156, 71}, false);
@@ -113,8 +119,8 @@ TEST(Ticker, MakesAnEntrysImageOnceWhenItBecomesCurrentAndTriesAFailedOneAgain) 
   Canvas canvas;
   Ticker ticker(canvas);
   ticker.Start(canvas.screen);
-  for (int tick = 0; tick < 1000 && ticker.State().ShoutIndex < 4; ++tick) ticker.Tick();
-  ticker.Tick();
+  for (int tick = 0; tick < 1000 && ticker.State().ShoutIndex < 4; ++tick) ticker.Tick(tick);
+  ticker.Tick(1000);
   const std::vector<Text>& list = ticker.State().ShoutList;
   EXPECT_EQ(canvas.prepared, (std::vector<Text>{list.begin(), list.begin() + 4}));
 
@@ -122,24 +128,86 @@ TEST(Ticker, MakesAnEntrysImageOnceWhenItBecomesCurrentAndTriesAFailedOneAgain) 
   failing.imagesMade = false;
   Ticker blind(failing);
   blind.Start(failing.screen);
-  for (int tick = 0; tick < 5; ++tick) blind.Tick();
+  TickFor(blind, 5);
   EXPECT_EQ(failing.prepared.size(), 5u) << "one try a tick, the picture each time";
 }
 
 TEST(Ticker, StandsStillBeforeItStartsAndAfterItStopsAndStartsAgainFromTheBottom) {
   Canvas canvas;
   Ticker ticker(canvas);
-  EXPECT_FALSE(ticker.Tick());
+  EXPECT_FALSE(ticker.Tick(0));
   ticker.Start(canvas.screen);
-  for (int tick = 0; tick < 30; ++tick) ticker.Tick();
+  TickFor(ticker, 30);
   ticker.Stop();
-  EXPECT_FALSE(ticker.Tick());
+  EXPECT_FALSE(ticker.Tick(600));
   EXPECT_TRUE(ticker.State().ShoutList.empty());
   canvas.drawn.clear();
   ticker.Start(canvas.screen);
-  EXPECT_TRUE(ticker.Tick());
+  EXPECT_TRUE(ticker.Tick(601)) << "shown at once, a refresh after the last or not";
   EXPECT_EQ(canvas.drawn, (std::vector<TickerRedraw>{{0, 71, {1, true, 69}, kPictureLeft}}))
       << "the whole screen again, the picture from the bottom";
+}
+
+// The frames shown in a second of ticks `stepsMs` apart (repeated) on a `refreshHz` display.
+int FramesShownInASecond(std::vector<std::uint32_t> stepsMs, int refreshHz,
+                         std::uint32_t startMs = 0) {
+  FramePacer pacer(refreshHz);
+  int shown = 0;
+  std::uint32_t now = startMs;
+  for (std::size_t tick = 0; now - startMs < 1000; now += stepsMs[tick++ % stepsMs.size()]) {
+    pacer.Advance(now);
+    shown += pacer.TakeFrame();
+  }
+  return shown;
+}
+
+TEST(FramePacer, ShowsAtTheDisplaysPaceOrTheTimersWhicheverIsSlower) {
+  EXPECT_EQ(FramesShownInASecond({10}, 60), 60) << "Wine's 10 ms timer";
+  EXPECT_EQ(FramesShownInASecond({10}, 0), 60) << "a display that names no rate";
+  EXPECT_EQ(FramesShownInASecond({10}, 1), 60);
+  EXPECT_EQ(FramesShownInASecond({10}, 144), 100) << "a faster display: every tick";
+  EXPECT_EQ(FramesShownInASecond({55}, 60), 19) << "Windows 98's 55 ms timer: every tick";
+  // Windows NT's 15.625 ms timer read from a clock that counts in 15 and 16 ms steps.
+  EXPECT_EQ(FramesShownInASecond({16, 15, 16, 16}, 60), 60);
+  EXPECT_EQ(FramesShownInASecond({10}, 60, 0xFFFFFF00u), 60) << "across the clock's wrap";
+  EXPECT_EQ(FramesShownInASecond({1}, 60), 60) << "a 1 ms timer";
+}
+
+// At 10 ms ticks on a 60 Hz display three ticks in five draw; each draw covers the rows of
+// the frame drawn before, wherever the ticks left out have moved the entry, and one that
+// comes to rest is drawn by the next tick.
+TEST(Ticker, DrawsAtTheDisplaysPaceEveryRowChangedSinceTheLastFrameDrawn) {
+  Canvas canvas;
+  Ticker ticker(canvas);
+  ticker.Start(canvas.screen, 60);
+  const auto rows = [](const TickerRedraw& r) {
+    return std::make_pair(std::max(0, r.frame.y), std::min(71, r.frame.y + 22));
+  };
+  std::optional<TickerState> unshown;
+  for (int tick = 0; tick < 500; ++tick) {
+    const std::size_t drawn = canvas.drawn.size();
+    const TickerState before = ticker.State();
+    const bool drew = ticker.Tick(tick * 10);
+    EXPECT_EQ(drew, canvas.drawn.size() > drawn);
+    if (canvas.drawn.size() == drawn) {
+      const TickerState& now = ticker.State();
+      const bool moved = now.ShoutY != before.ShoutY || now.ShoutIndex != before.ShoutIndex;
+      EXPECT_FALSE(moved && unshown) << "tick " << tick << ": two changes in a row left out";
+      if (moved) unshown = now;
+      continue;
+    }
+    unshown.reset();
+    if (drawn == 0 || canvas.drawn.back().frame.entry != canvas.drawn[drawn - 1].frame.entry ||
+        canvas.drawn.back().frame.picture) {
+      continue;  // the whole screen, another entry, or the picture's own height
+    }
+    const auto [oldTop, oldBottom] = rows(canvas.drawn[drawn - 1]);
+    const auto [newTop, newBottom] = rows(canvas.drawn.back());
+    EXPECT_EQ(canvas.drawn.back().top, std::min(oldTop, newTop)) << tick;
+    EXPECT_EQ(canvas.drawn.back().bottom, std::max(oldBottom, newBottom)) << tick;
+  }
+  EXPECT_LE(canvas.drawn.size(), 5u * 60) << "five seconds at 60 frames a second";
+  EXPECT_EQ(canvas.drawn[0], (TickerRedraw{0, 71, {1, true, 69}, kPictureLeft}));
 }
 
 TEST(CenteredLeft, HalfTheScreenLessHalfTheTextHalvesToEven) {

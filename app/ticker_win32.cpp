@@ -101,7 +101,7 @@ LRESULT CALLBACK ScreenProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       return 0;
     }
     case WM_TIMER:
-      if (wParam == kTmrShoutz) g_ticker.Tick();
+      if (wParam == kTmrShoutz) g_ticker.Tick(GetTickCount());
       return 0;
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // the box beneath gets the mouse
@@ -220,7 +220,7 @@ void GdiTickerCanvas::Draw(const TickerRedraw& redraw) {
 void StartTicker(HWND picShoutz) {
   const std::optional<PixelSize> screen = g_canvas.Open(picShoutz);
   if (!screen) return;
-  g_ticker.Start(*screen);
+  g_ticker.Start(*screen, GetDeviceCaps(g_canvas.screenDc, VREFRESH));
   SetTimer(g_canvas.screen, kTmrShoutz, 1, nullptr);
 }
 

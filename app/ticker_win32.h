@@ -1,8 +1,9 @@
 #pragma once
-// picShoutz as the shout-out ticker's screen, and its timer. Every tick draws the rows it
+// picShoutz as the shout-out ticker's screen, and its timer. A tick draws the rows that
 // changed into the box's persistent off-screen image (black, then the entry) and then
 // shows those rows at once, so the scrolling never flickers and an uncovered box repaints
-// from the image. What to draw and where is decided by the portable Ticker (app/ticker.h).
+// from the image. What to draw, where and when (at most once a refresh of the display) is
+// decided by the portable Ticker (app/ticker.h).
 
 #include <windows.h>
 
