@@ -110,12 +110,12 @@ class TickerScale {
   double perUnitX_, perUnitY_;
 };
 
-// How often the screen is shown anew: at most once a refresh of the display, since a
-// display shows no more pictures than that, and a frame replaced before the next refresh
-// is never seen. The timer ticks once a period of the platform's timer (10 ms under Wine,
-// some 15.6 ms on Windows NT, 55 ms on Windows 98); where that is shorter than a refresh,
-// some ticks step the ticker without drawing, and the next frame drawn covers what they
-// changed. Time is the platform's millisecond clock, which may wrap.
+// How often the screen is shown anew: at most every other refresh of the display. Each
+// frame shown costs the window system about the same, however few rows it holds, and the
+// scroll still reads as motion at half the display's pace. The timer ticks once a period of the platform's timer (10 ms under
+// Wine, some 15.6 ms on Windows NT, 55 ms on Windows 98); where that is shorter, some ticks
+// step the ticker without drawing, and the next frame drawn covers what they changed. Time
+// is the platform's millisecond clock, which may wrap.
 class FramePacer {
  public:
   // `refreshHz` as the display reports it; 0 and 1 mean its default, taken as 60.
@@ -123,9 +123,9 @@ class FramePacer {
 
   // The clock reads `nowMs` at a tick.
   void Advance(std::uint32_t nowMs);
-  // Whether a frame may be shown now; one that is shown uses up one refresh. Time not used
-  // is kept for up to one more refresh, so that the frames shown keep the display's pace
-  // however the ticks fall between its refreshes.
+  // Whether a frame may be shown now; one that is shown uses up its two refreshes. Time not
+  // used is kept for up to one more frame, so that the frames shown keep their pace however
+  // the ticks fall between the refreshes.
   bool TakeFrame();
 
  private:
@@ -150,7 +150,8 @@ class TickerCanvas {
 // and the screen's scale, stepped once a tick and drawn where a tick changed anything.
 // An entry's image is made once, when it becomes current; a tick that moves nothing (the
 // picture's rest) draws nothing, and neither does one that comes sooner than the display
-// can show it: a change is drawn and shown by the first tick that the display's pace allows.
+// is worth showing: a change is drawn and shown by the first tick that the frames' pace
+// allows.
 class Ticker {
  public:
   explicit Ticker(TickerCanvas& canvas) : canvas_(canvas) {}
@@ -163,7 +164,7 @@ class Ticker {
   void Start(PixelSize screen, int refreshHz = 0);
   // Ticks do nothing until the next Start.
   void Stop();
-  // tmrShoutz_Timer at `nowMs`: one step, then, if the display's pace allows, every row
+  // tmrShoutz_Timer at `nowMs`: one step, then, if the frames' pace allows, every row
   // changed since the last frame drawn and shown. Returns whether it drew.
   bool Tick(std::uint32_t nowMs);
 

@@ -89,8 +89,8 @@ struct Canvas final : TickerCanvas {
   std::vector<TickerRedraw> drawn;
 };
 
-// Ticks `count` times, `stepMs` apart from `startMs` (17 ms: every tick is a refresh apart).
-void TickFor(Ticker& ticker, int count, std::uint32_t stepMs = 17, std::uint32_t startMs = 0) {
+// Ticks `count` times, `stepMs` apart from `startMs` (34 ms: every tick may show a frame).
+void TickFor(Ticker& ticker, int count, std::uint32_t stepMs = 34, std::uint32_t startMs = 0) {
   for (int tick = 0; tick < count; ++tick) ticker.Tick(startMs + tick * stepMs);
 }
 
@@ -161,29 +161,30 @@ int FramesShownInASecond(std::vector<std::uint32_t> stepsMs, int refreshHz,
   return shown;
 }
 
-TEST(FramePacer, ShowsAtTheDisplaysPaceOrTheTimersWhicheverIsSlower) {
-  EXPECT_EQ(FramesShownInASecond({10}, 60), 60) << "Wine's 10 ms timer";
-  EXPECT_EQ(FramesShownInASecond({10}, 0), 60) << "a display that names no rate";
-  EXPECT_EQ(FramesShownInASecond({10}, 1), 60);
-  EXPECT_EQ(FramesShownInASecond({10}, 144), 100) << "a faster display: every tick";
+TEST(FramePacer, ShowsEveryOtherRefreshOrEveryTickWhicheverIsSlower) {
+  EXPECT_EQ(FramesShownInASecond({10}, 60), 30) << "Wine's 10 ms timer";
+  EXPECT_EQ(FramesShownInASecond({10}, 0), 30) << "a display that names no rate";
+  EXPECT_EQ(FramesShownInASecond({10}, 1), 30);
+  EXPECT_EQ(FramesShownInASecond({10}, 144), 72) << "a faster display";
+  EXPECT_EQ(FramesShownInASecond({10}, 240), 100) << "faster still: every tick";
   EXPECT_EQ(FramesShownInASecond({55}, 60), 19) << "Windows 98's 55 ms timer: every tick";
   // Windows NT's 15.625 ms timer read from a clock that counts in 15 and 16 ms steps.
-  EXPECT_EQ(FramesShownInASecond({16, 15, 16, 16}, 60), 60);
-  EXPECT_EQ(FramesShownInASecond({10}, 60, 0xFFFFFF00u), 60) << "across the clock's wrap";
-  EXPECT_EQ(FramesShownInASecond({1}, 60), 60) << "a 1 ms timer";
+  EXPECT_EQ(FramesShownInASecond({16, 15, 16, 16}, 60), 30);
+  EXPECT_EQ(FramesShownInASecond({10}, 60, 0xFFFFFF00u), 30) << "across the clock's wrap";
+  EXPECT_EQ(FramesShownInASecond({1}, 60), 30) << "a 1 ms timer";
 }
 
-// At 10 ms ticks on a 60 Hz display three ticks in five draw; each draw covers the rows of
-// the frame drawn before, wherever the ticks left out have moved the entry, and one that
-// comes to rest is drawn by the next tick.
-TEST(Ticker, DrawsAtTheDisplaysPaceEveryRowChangedSinceTheLastFrameDrawn) {
+// At 10 ms ticks on a 60 Hz display three ticks in ten draw, never more than three moves
+// apart; each draw covers the rows of the frame drawn before, wherever the ticks left out
+// have moved the entry, and one that comes to rest is drawn by the next frame.
+TEST(Ticker, DrawsEveryOtherRefreshEveryRowChangedSinceTheLastFrameDrawn) {
   Canvas canvas;
   Ticker ticker(canvas);
   ticker.Start(canvas.screen, 60);
   const auto rows = [](const TickerRedraw& r) {
     return std::make_pair(std::max(0, r.frame.y), std::min(71, r.frame.y + 22));
   };
-  std::optional<TickerState> unshown;
+  int unshownMoves = 0;
   for (int tick = 0; tick < 500; ++tick) {
     const std::size_t drawn = canvas.drawn.size();
     const TickerState before = ticker.State();
@@ -191,12 +192,11 @@ TEST(Ticker, DrawsAtTheDisplaysPaceEveryRowChangedSinceTheLastFrameDrawn) {
     EXPECT_EQ(drew, canvas.drawn.size() > drawn);
     if (canvas.drawn.size() == drawn) {
       const TickerState& now = ticker.State();
-      const bool moved = now.ShoutY != before.ShoutY || now.ShoutIndex != before.ShoutIndex;
-      EXPECT_FALSE(moved && unshown) << "tick " << tick << ": two changes in a row left out";
-      if (moved) unshown = now;
+      unshownMoves += now.ShoutY != before.ShoutY || now.ShoutIndex != before.ShoutIndex;
+      EXPECT_LE(unshownMoves, 3) << "tick " << tick << ": a frame left out past its time";
       continue;
     }
-    unshown.reset();
+    unshownMoves = 0;
     if (drawn == 0 || canvas.drawn.back().frame.entry != canvas.drawn[drawn - 1].frame.entry ||
         canvas.drawn.back().frame.picture) {
       continue;  // the whole screen, another entry, or the picture's own height
@@ -206,7 +206,7 @@ TEST(Ticker, DrawsAtTheDisplaysPaceEveryRowChangedSinceTheLastFrameDrawn) {
     EXPECT_EQ(canvas.drawn.back().top, std::min(oldTop, newTop)) << tick;
     EXPECT_EQ(canvas.drawn.back().bottom, std::max(oldBottom, newBottom)) << tick;
   }
-  EXPECT_LE(canvas.drawn.size(), 5u * 60) << "five seconds at 60 frames a second";
+  EXPECT_LE(canvas.drawn.size(), 5u * 30) << "five seconds at 30 frames a second";
   EXPECT_EQ(canvas.drawn[0], (TickerRedraw{0, 71, {1, true, 69}, kPictureLeft}));
 }
 
