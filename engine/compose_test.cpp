@@ -10,15 +10,11 @@ namespace {
 
 using enum EffectMode;
 
+// The transforms' order is the round trip's to prove; here, the effect's exact markup
+// after them, down to the empty element that closes the wave.
 TEST(ComposeMessage, TransformsInTheirOrderThenTheEffect) {
-  testing::ScriptedRandom random({0.0});
-  const auto compose = [](TextView text, const StyleOptions& options) {
-    return ComposeMessage(text, options, SendTarget::Chat);
-  };
-  EXPECT_EQ(
-      compose(u"hello TM", {.Hacker = true, .Elite = true, .Spaced = true, .Backwards = true}),
-      u"™   ø £ £ ê | - |");
-  EXPECT_EQ(compose(u"abc", {.Spaced = true, .Backwards = true, .Effect = Waves}),
+  EXPECT_EQ(ComposeMessage(u"abc", {.Spaced = true, .Backwards = true, .Effect = Waves},
+                           SendTarget::Chat),
             u"<SUP>c</SUP> <SUB>b</SUB> <SUP>a</SUP><SUB></SUB>");
 }
 
