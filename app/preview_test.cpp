@@ -96,6 +96,7 @@ TEST(PreviewValues, ReadsOnceASecondWhileIdleAndKeepsItsValuesWhenTheClientFails
   values.ReadStarted(1000);
   EXPECT_FALSE(values.ReadEnded({}, false)) << "a client that stopped answering";
   EXPECT_EQ(values.Values(), kValues);
+  EXPECT_TRUE(values.WantsRead(2000, true)) << "a failed read ends too";
   values.ReadStarted(2000);
   EXPECT_TRUE(values.ReadEnded({u"Zorna", u"", u""}, true)) << "windows closed read as \"\"";
   EXPECT_EQ(values.Values(), (PlaceholderValues{u"Zorna", u"", u""}));
