@@ -399,5 +399,28 @@ TEST(Preview, FollowsTheLineBetweenSendsWithTheValuesItReadLast) {
   EXPECT_TRUE(rig.tree.Messages().empty());
 }
 
+TEST(Preview, SendsTheSameBytesAsWithoutIt) {
+  const auto sent = [](bool preview) {
+    SetClockForTesting([] { return std::uint64_t{0x123456789}; });
+    ResetRandomForTesting();
+    Rig rig;
+    rig.checked = CheckBox::Elite;
+    rig.effect = EffectMode::Random;
+    rig.Load();
+    for (const char16_t* line : {u"Hey all", u"Seen Ann?"}) {
+      if (preview) rig.form.TogglePreview();
+      rig.box = line;
+      rig.form.UpdatePreview();
+      rig.form.SendClick(SendTarget::Chat);
+      rig.form.UpdatePreview();
+    }
+    SetClockForTesting(nullptr);
+    return rig.tree.TextOf(rig.room.conversation);
+  };
+  const Text without = sent(false);
+  EXPECT_EQ(sent(true), without);
+  EXPECT_NE(without.find(u"<FONT COLOR=#"), Text::npos);
+}
+
 }  // namespace
 }  // namespace bw
