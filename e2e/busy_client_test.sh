@@ -6,9 +6,7 @@
 # while the client stays stuck, close normally, never press a send control after a write
 # that was not taken, and send again once a client answers.
 . "$(dirname "$0")/lib.sh"
-room=$BW_BUILD/practice/PracticeRoom.exe
 need "$BW_BUILD/app/Brindlewick.exe" "$room" "$BW_BUILD/e2e/main_probe.exe"
-txtSend=100
 line='typed during start-up'
 # The window takes queued keys one by one once it shows.
 holds() { [ "$(bw_probe text $txtSend)" = "$(hex "$1")" ]; }
@@ -71,7 +69,6 @@ send_to_answering_client() {
 }
 # Polls for some 40 seconds: far longer than any bound, so only a wait for good fails.
 wait_long() { bw_poll 200 0.2 "$@"; }
-type_in() { bw_click $txtSend; xdotool type --delay 30 "$1"; }
 closes_with_alt_f4() {
   xdotool key alt+F4
   wait_long bw_gone && bw_wait_closed && echo closed
@@ -88,7 +85,6 @@ click_ticks_bold() {
   bw_click $chkBold
   wait_long eval 'bw_probe controls | grep -q "^$chkBold .* 1 [0-9A-F-]*$"' && echo ticked
 }
-cmdSendChat=101 chkBold=123
 
 # --- A client that stops answering before the send (the whole program stopped).
 start_logged "$room" --log "$wlog"

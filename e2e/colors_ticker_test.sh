@@ -5,8 +5,6 @@
 # between two screenshots.
 . "$(dirname "$0")/lib.sh"
 need "$BW_BUILD/app/Brindlewick.exe" "$BW_BUILD/e2e/main_probe.exe"
-# Control IDs of the main window.
-lblAltColor2=115 lblFrom=118 picResult=132 picShoutz=133
 
 center() {  # center ID: the color in the middle of a control
   bw_rect "$1"

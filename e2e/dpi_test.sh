@@ -5,7 +5,6 @@
 # convert at 1440 / dpi to the pixel, and screenshots show no caption, splash text or
 # ticker name cut.
 . "$(dirname "$0")/lib.sh"
-room=$BW_BUILD/practice/PracticeRoom.exe
 need "$BW_BUILD/app/Brindlewick.exe" "$room" "$BW_BUILD/e2e/main_probe.exe"
 set_dpi() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1

@@ -9,7 +9,13 @@ log=$work/log
 wlog="Z:${log//\//\\}"  # the same file as a Windows program names it
 settings='HKCU\Software\VB and VBA Program Settings\ZornaVelde\Brindlewick for AOL 4.0'
 failed=0 cases=0 app_pid= bw_pid=
+room=$BW_BUILD/practice/PracticeRoom.exe
+# Control IDs of Brindlewick's main window.
+txtSend=100 cmdSendChat=101 cmdSendIM=102 cmdRoll=103 optNoEffect=105 optGrowShrink=107
+optColorFade=108 optRandom=110 lblAltColor2=115 lblFrom=118 chkBold=123 chkBackwards=131
+picResult=132 picShoutz=133
 . "$(dirname "${BASH_SOURCE[0]}")/main_drive.sh"
+type_in() { bw_click $txtSend; xdotool type --delay 30 "$1"; }  # into the text box
 
 # A stopped program (kill -STOP, as a client that stopped answering) must go on to end.
 stop_app() {

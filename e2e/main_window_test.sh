@@ -4,15 +4,10 @@
 # reads the window from outside (geometry, controls, focus, message boxes) and `wine reg`
 # the settings it keeps.
 . "$(dirname "$0")/lib.sh"
-room=$BW_BUILD/practice/PracticeRoom.exe
 need "$BW_BUILD/app/Brindlewick.exe" "$room" "$BW_BUILD/e2e/main_probe.exe"
-# Control IDs of the main window.
-txtSend=100 cmdSendChat=101 cmdSendIM=102 cmdRoll=103
-optNoEffect=105 optGrowShrink=107 chkBold=123 chkBackwards=131
 
 # The lines after MARK, cut to 51 characters: "chat " and the first 23 bytes.
 heads() { tail -n +"$(($1 + 1))" "$log" | cut -c1-51 | paste -sd '|'; }
-type_in() { bw_click $txtSend; xdotool type --delay 30 "$1"; }
 # Presses a send button and prints what the room logged after it (or after line MARK).
 send() { local m=${2:-$(lines)}; bw_click "$1"; wait_for grown "$m" 1; since "$m"; }
 roll() {  # clicks the roll button; prints the outer height and the button's caption

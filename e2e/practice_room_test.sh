@@ -3,7 +3,6 @@
 # finds its windows and sends to them from another process exactly as Brindlewick does,
 # xdotool types and clicks as a person would, and the room's --log shows what arrived.
 . "$(dirname "$0")/lib.sh"
-room=$BW_BUILD/practice/PracticeRoom.exe
 compose=${BW_NATIVE_BUILD:-}/cli/brindlewick-compose
 need "$room" "$BW_BUILD/e2e/aolctl.exe" "$compose"
 found() { finds | awk '{ for (i = 1; i <= NF; i++) printf "%d", $i != 0 }'; }  # 1 per window

@@ -4,9 +4,7 @@
 # follows typing with the placeholders filled from the practice room, and a send with it on
 # delivers the same bytes as one with it off. main_probe reads it from outside.
 . "$(dirname "$0")/lib.sh"
-room=$BW_BUILD/practice/PracticeRoom.exe
 need "$BW_BUILD/app/Brindlewick.exe" "$room" "$BW_BUILD/e2e/main_probe.exe"
-txtSend=100 cmdSendChat=101 cmdRoll=103 optColorFade=108 optRandom=110 chkBold=123
 
 # The preview window's fields: LEFT TOP WIDTH HEIGHT VISIBLE TOPMOST ENABLED TEXTHEX NOTEHEX.
 preview() { bw_probe preview; }
@@ -20,7 +18,6 @@ docked() {
   read -r left top width height _ <<<"$(bw_probe window)"
   [ "$(preview | awk '{ print $1, $2, $3 }')" = "$left $((top + height)) $width" ]
 }
-type_in() { bw_click $txtSend; xdotool type --delay 30 "$1"; }
 
 wine reg delete "$settings" /f >/dev/null 2>&1
 start_logged "$room" --log "$wlog" --sn ZornaVelde --room 'Town Square' --partner MoSsWhIrLz
