@@ -2,8 +2,7 @@
 // decoys, and writes down every message that arrives, so end-to-end tests can drive it
 // across a real process boundary and check what landed where.
 //
-// Usage: aol_fixture.exe LOGFILE [--bare]
-//   --bare   only the main frame and its MDI client, no document windows.
+// Usage: aol_fixture.exe LOGFILE
 //
 // Log (appended, one line per event, written through at once; HEX is the upper-case
 // hex of exact bytes, empty for ""):
@@ -236,7 +235,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   g_log = CreateFileA(__argv[1], FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (g_log == INVALID_HANDLE_VALUE) return 3;
-  const bool bare = __argc > 2 && std::strcmp(__argv[2], "--bare") == 0;
 
   Register("AOL Frame25", FrameProc);
   Register("AOL Child", DocumentProc);
@@ -259,7 +257,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!g_mdi) return 4;
   Watch(frame, "frame");
   Watch(g_mdi, "mdi");
-  if (!bare) BuildDocuments();
+  BuildDocuments();
   LogLine("ready");
 
   MSG msg;
