@@ -25,7 +25,6 @@
 //   main_probe preview     the preview window: LEFT TOP WIDTH HEIGHT VISIBLE TOPMOST
 //                          ENABLED TEXTHEX NOTEHEX (its rich edit's and its note's text
 //                          through WM_GETTEXT), or "none"
-//   main_probe menu        the window menu's last item: TEXTHEX CHECKED GRAYED (1 or 0)
 //   main_probe move X Y    moves the main window's top-left corner to X Y on the screen
 //   main_probe minimize | restore   minimizes the main window, or restores it
 // Exit code 2 when the main window is not there (msgbox and press-ok excepted).
@@ -199,16 +198,6 @@ int main(int argc, char** argv) {
                 Hex(note ? TextOf(note) : "").c_str());
     return 0;
   }
-  if (command == "menu") {
-    const HMENU menu = GetSystemMenu(main, FALSE);
-    const int last = menu ? GetMenuItemCount(menu) - 1 : -1;
-    char text[64] = "";
-    if (last < 0 || GetMenuStringA(menu, last, text, sizeof text, MF_BYPOSITION) < 0) return 1;
-    const UINT state = GetMenuState(menu, last, MF_BYPOSITION);
-    std::printf("%s %d %d\n", Hex(text).c_str(), (state & MF_CHECKED) ? 1 : 0,
-                (state & MF_GRAYED) ? 1 : 0);
-    return 0;
-  }
   if (command == "minimize" || command == "restore") {
     ShowWindow(main, command == "minimize" ? SW_MINIMIZE : SW_RESTORE);
     return 0;
@@ -221,6 +210,6 @@ int main(int argc, char** argv) {
   std::fprintf(
       stderr,
       "usage: main_probe window|controls|text ID|show ID 0|1|focus|foreground|splash|zorder|"
-      "msgbox MS|press-ok|close|preview|menu|move X Y|minimize|restore\n");
+      "msgbox MS|press-ok|close|preview|move X Y|minimize|restore\n");
   return 1;
 }
