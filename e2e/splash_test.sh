@@ -6,7 +6,6 @@
 . "$(dirname "$0")/lib.sh"
 need "$BW_BUILD/app/Brindlewick.exe" "$BW_BUILD/e2e/main_probe.exe"
 splash='^Brindlewick for AOL 4\.0$'
-main_shown() { [ "$(bw_probe window 2>/dev/null | awk '{ print $11 }')" = 1 ]; }
 ended() { ! kill -0 "$1" 2>/dev/null; }
 
 wine "$BW_BUILD/app/Brindlewick.exe" &
@@ -14,7 +13,7 @@ bw_pid=$!
 wait_for shown "$splash" || { echo "FAIL no splash window"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$(xwin "$splash")")"  # X Y WIDTH HEIGHT, outer
 check "splash: 400 x 200 inside a one-pixel border, centered, main window hidden" \
-  "402x202 311,283 no" "${WIDTH}x${HEIGHT} $X,$Y $(yes_if main_shown)"
+  "402x202 311,283 no" "${WIDTH}x${HEIGHT} $X,$Y $(yes_if bw_shown)"
 # The status box's interior on the screen: client origin + (200, 152) + its border.
 sx=$((X + 1 + 200 + 1)) sy=$((Y + 1 + 152 + 1))
 
@@ -27,7 +26,7 @@ check "a second copy ends at once and shows nothing" "yes 1" \
 xdotool mousemove $((sx + 87)) $((sy + 11)) click 1
 sleep 0.5
 check "an early click keeps the splash and shows no main window" "yes no" \
-  "$(yes_if shown "$splash") $(yes_if main_shown)"
+  "$(yes_if shown "$splash") $(yes_if bw_shown)"
 
 # Loading: the bar brightens each second; done, its left band is blue 255 less one step
 # of 255 / 13, its right edge the full red.
@@ -39,7 +38,7 @@ check "loading done: left and right bands, splash still up until clicked" \
   "$(pixel $((sx + 2)) $((sy + 1))) $(pixel $((sx + 174)) $((sy + 1))) $(yes_if shown "$splash")"
 
 xdotool mousemove $((sx + 87)) $((sy + 11)) click 1
-wait_for main_shown
+wait_for bw_shown
 check "a click after loading closes the splash; the main window is shown and topmost" "no 1 1" \
   "$(yes_if shown "$splash") $(bw_probe window | awk '{ print $11, $9 }')"
 bw_probe close >/dev/null
