@@ -13,8 +13,6 @@ four=$(cut -d. -f1-4 <<<"$version.0.0.0")
 shown=$(timeout 60 wine "$BW_BUILD/e2e/version_probe.exe" "Z:${exe//\//\\}" | tr -d '\r')
 value() { sed -n "s/^$1 //p" <<<"$shown"; }
 
-check "brindlewick-compose --version names a version" yes \
-  "$(yes_if grep -qE '^[0-9]+(\.[0-9]+){1,3}$' <<<"$version")"
 check "FileVersion and ProductVersion" "$version $version" \
   "$(value FileVersion) $(value ProductVersion)"
 check "numeric file and product versions" "$four $four" "$(value numbers)"
