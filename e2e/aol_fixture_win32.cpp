@@ -41,6 +41,8 @@
 #include <cstring>
 #include <string>
 
+#include "hex.h"
+
 namespace {
 
 HANDLE g_log = INVALID_HANDLE_VALUE;
@@ -52,17 +54,6 @@ void LogLine(const std::string& line) {
   const std::string out = line + "\n";
   DWORD written = 0;
   WriteFile(g_log, out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
-}
-
-std::string Hex(const char* bytes) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  std::string hex;
-  for (const char* p = bytes; p && *p; ++p) {
-    const auto b = static_cast<unsigned char>(*p);
-    hex += kDigits[b >> 4];
-    hex += kDigits[b & 15];
-  }
-  return hex;
 }
 
 // Every window of the tree is subclassed by Watch; its entry keeps the original window
@@ -93,7 +84,7 @@ LRESULT CALLBACK WatchProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
                 static_cast<long>(lParam));
   switch (message) {
     case WM_SETTEXT:
-      LogLine(label + " settext " + Hex(reinterpret_cast<const char*>(lParam)));
+      LogLine(label + " settext " + Hex(lParam ? reinterpret_cast<const char*>(lParam) : ""));
       break;
     case WM_GETTEXT:
       if (label == "frame") LogLine("frame gettext");

@@ -36,6 +36,8 @@
 #include <cstring>
 #include <string>
 
+#include "hex.h"
+
 namespace {
 
 constexpr char kBoxCaption[] = "Brindlewick for AOL 4.0";
@@ -53,17 +55,6 @@ std::string TextOf(HWND window) {
   SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(std::strlen(text.c_str()));
   return text;
-}
-
-std::string Hex(const std::string& bytes) {
-  if (bytes.empty()) return "-";
-  std::string out;
-  char digits[3];
-  for (unsigned char c : bytes) {
-    std::snprintf(digits, sizeof digits, "%02X", c);
-    out += digits;
-  }
-  return out;
 }
 
 int PrintWindow(HWND main) {
@@ -94,7 +85,7 @@ int PrintControls(HWND main) {
     std::printf("%d %s %ld %ld %ld %ld %d %d %s\n", GetDlgCtrlID(child), className,
                 r.left - origin.x, r.top - origin.y, r.right - r.left, r.bottom - r.top,
                 (style & WS_TABSTOP) ? 1 : 0, checked == BST_CHECKED ? 1 : 0,
-                Hex(TextOf(child)).c_str());
+                Hex(TextOf(child), "-").c_str());
   }
   return 0;
 }
@@ -167,7 +158,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "text" && argc > 2) {
-    std::printf("%s\n", Hex(TextOf(GetDlgItem(main, std::atoi(argv[2])))).c_str());
+    std::printf("%s\n", Hex(TextOf(GetDlgItem(main, std::atoi(argv[2]))), "-").c_str());
     return 0;
   }
   if (command == "focus") {
@@ -194,8 +185,8 @@ int main(int argc, char** argv) {
     std::printf("%ld %ld %ld %ld %d %d %d %s %s\n", r.left, r.top, r.right - r.left,
                 r.bottom - r.top, IsWindowVisible(preview) ? 1 : 0,
                 (GetWindowLongA(preview, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0,
-                IsWindowEnabled(preview) ? 1 : 0, Hex(text ? TextOf(text) : "").c_str(),
-                Hex(note ? TextOf(note) : "").c_str());
+                IsWindowEnabled(preview) ? 1 : 0, Hex(text ? TextOf(text) : "", "-").c_str(),
+                Hex(note ? TextOf(note) : "", "-").c_str());
     return 0;
   }
   if (command == "minimize" || command == "restore") {
