@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Window automation across a real process boundary: aol_fixture.exe opens the AOL
 # client's window tree (with decoys) and logs every message that arrives; aolctl.exe runs
-# the finders, readers and senders against it through user32.
+# the finders and senders against it through user32.
 . "$(dirname "$0")/lib.sh"
 fixture=$BW_BUILD/e2e/aol_fixture.exe
 need "$fixture" "$BW_BUILD/e2e/aolctl.exe"

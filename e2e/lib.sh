@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What the end-to-end tests share: counted checks, Wine programs that write a log and say
 # "ready" in it, hex of exact bytes, waiting, windows found by name, screenshots and
-# pixels, and Brindlewick driven from outside (main_drive.sh). Sourced by each test, which
-# e2e/run_all.sh runs with BW_BUILD, BW_NATIVE_BUILD, DISPLAY, WINEPREFIX and LC_ALL set.
+# pixels, the practice room, and Brindlewick driven from outside (main_drive.sh) by its
+# controls' IDs. Sourced by each test, which e2e/run_all.sh runs with BW_BUILD,
+# BW_NATIVE_BUILD, DISPLAY, WINEPREFIX and LC_ALL set.
 set -uo pipefail
 work=$(mktemp -d "${TMPDIR:-/tmp}/bw-e2e.XXXXXX")
 log=$work/log
@@ -12,7 +13,7 @@ failed=0 cases=0 app_pid= bw_pid=
 room=$BW_BUILD/practice/PracticeRoom.exe
 # Control IDs of Brindlewick's main window.
 txtSend=100 cmdSendChat=101 cmdSendIM=102 cmdRoll=103 optNoEffect=105 optGrowShrink=107
-optColorFade=108 optRandom=110 lblAltColor2=115 lblFrom=118 chkBold=123 chkBackwards=131
+optRandom=110 lblAltColor2=115 lblFrom=118 chkBold=123 chkBackwards=131
 picResult=132 picShoutz=133
 . "$(dirname "${BASH_SOURCE[0]}")/main_drive.sh"
 type_in() { bw_click $txtSend; xdotool type --delay 30 "$1"; }  # into the text box
