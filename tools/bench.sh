@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Brindlewick against the least a Windows program can do, side by side in one Wine prefix,
-# rounds alternating: a benchmark, not a test. It prints every round and the medians.
+# Brindlewick against the least a Windows program can do, side by side in one Wine prefix:
+# a benchmark, not a test. It prints every round and the medians.
 #
 #   1. The first window: milliseconds from CreateProcess until the splash is visible, next
-#      to a program that only shows a window (bench_window.exe); timed by first_window.exe.
+#      to a program that only shows a window (bench_window.exe), rounds alternating; timed by
+#      first_window.exe.
 #   2. CPU at rest: Brindlewick's main window, past the splash, idle, its ticker scrolling,
 #      next to a window with a 1 ms timer that does nothing (bench_timer.exe); each
-#      process's own utime+stime from /proc/PID/stat over a fixed window.
+#      process's own utime+stime from /proc/PID/stat, both over the same seconds.
 #
 # Usage: tools/bench.sh [MINGW_BUILD_DIR]   (default: the build Wine runs here)
 #   BENCH_START_ROUNDS  rounds of the first window (9)
@@ -118,17 +119,11 @@ cpu_ticks() {  # PID: utime + stime, in clock ticks
   sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $12 + $13 }'
 }
 hz=$(getconf CLK_TCK)
-percent_of_core() {  # PID: % of one core over the next $seconds seconds
-  local before after
-  before=$(cpu_ticks "$1") || return 1
-  sleep "$seconds"
-  after=$(cpu_ticks "$1") || return 1
-  [ -n "$before" ] && [ -n "$after" ] || return 1
-  awk -v d=$((after - before)) -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * d / hz / s }'
+percent() {  # TICKS_BEFORE TICKS_AFTER: % of one core over $seconds seconds
+  awk -v d=$(($2 - $1)) -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * d / hz / s }'
 }
-
 echo
-echo "== CPU at rest: % of one core over $seconds s, $cpu_rounds rounds each, alternating"
+echo "== CPU at rest: % of one core, both over the same $seconds s, $cpu_rounds rounds"
 wine "$BW_BUILD/bench/bench_timer.exe" >/dev/null 2>&1 &
 timer_pid=$!
 wine "$exe" >/dev/null 2>&1 &
@@ -148,15 +143,15 @@ echo "main window shown; $settle s to come to rest"
 sleep "$settle"
 : >"$BW_WINE_ROOT/cpu-timer" && : >"$BW_WINE_ROOT/cpu-bw" && : >"$BW_WINE_ROOT/cpu-diff"
 for r in $(seq "$cpu_rounds"); do
-  if [ $((r % 2)) -eq 1 ]; then
-    a=$(percent_of_core "$timer_proc") b=$(percent_of_core "$bw_proc")
-  else
-    b=$(percent_of_core "$bw_proc") a=$(percent_of_core "$timer_proc")
-  fi
-  if [ -z "$a" ] || [ -z "$b" ]; then
+  # Both over the same seconds: what the machine does meanwhile weighs on both alike.
+  t0=$(cpu_ticks "$timer_proc") b0=$(cpu_ticks "$bw_proc")
+  sleep "$seconds"
+  t1=$(cpu_ticks "$timer_proc") b1=$(cpu_ticks "$bw_proc")
+  if [ -z "$t0" ] || [ -z "$b0" ] || [ -z "$t1" ] || [ -z "$b1" ]; then
     echo "round $r: a process ended during the measurement"
     exit 1
   fi
+  a=$(percent "$t0" "$t1") b=$(percent "$b0" "$b1")
   d=$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", b - a }')
   printf 'round %d: bench_timer %s %%, Brindlewick %s %%, difference %s (%s)\n' "$r" "$a" "$b" "$d" \
     "$(load)"
