@@ -112,10 +112,11 @@ class TickerScale {
 
 // How often the screen is shown anew: at most every other refresh of the display. Each
 // frame shown costs the window system about the same, however few rows it holds, and the
-// scroll still reads as motion at half the display's pace. The timer ticks once a period of the platform's timer (10 ms under
-// Wine, some 15.6 ms on Windows NT, 55 ms on Windows 98); where that is shorter, some ticks
-// step the ticker without drawing, and the next frame drawn covers what they changed. Time
-// is the platform's millisecond clock, which may wrap.
+// scroll still reads as motion at half the display's pace. The timer ticks once a period
+// of the platform's timer (10 ms under Wine, some 15.6 ms on Windows NT, 55 ms on Windows
+// 98); where that is shorter, some ticks step the ticker without drawing, and the next
+// frame drawn covers what they changed. Time is the platform's millisecond clock, which
+// may wrap.
 class FramePacer {
  public:
   // `refreshHz` as the display reports it; 0 and 1 mean its default, taken as 60.
@@ -149,9 +150,8 @@ class TickerCanvas {
 // tmrShoutz and picShoutz together: the list, the current entry and its place, the hold
 // and the screen's scale, stepped once a tick and drawn where a tick changed anything.
 // An entry's image is made once, when it becomes current; a tick that moves nothing (the
-// picture's rest) draws nothing, and neither does one that comes sooner than the display
-// is worth showing: a change is drawn and shown by the first tick that the frames' pace
-// allows.
+// picture's rest) draws nothing, and neither does one that comes before the next frame is
+// due: a change is drawn and shown by the first tick that the frames' pace allows.
 class Ticker {
  public:
   explicit Ticker(TickerCanvas& canvas) : canvas_(canvas) {}
