@@ -2,21 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/compose.h"
-
 namespace bw::cli {
 namespace {
 
 std::string Faint(const std::string& mark) {
   return "\x1b[2m" + mark + "\x1b[0m";
-}
-
-TEST(PreviewLine, AFadedBoldLineInTwentyFourBitColorsOrNone) {
-  const Text markup =
-      ComposeMessage(u"a b", {.Bold = true, .Effect = EffectMode::ColorFade}, SendTarget::Chat);
-  EXPECT_EQ(PreviewLine(markup, true),
-            "\x1b[1;38;2;255;0;0ma\x1b[0m\x1b[1m \x1b[0m\x1b[1;38;2;0;0;255mb\x1b[0m");
-  EXPECT_EQ(PreviewLine(markup, false), "\x1b[1ma\x1b[0m\x1b[1m \x1b[0m\x1b[1mb\x1b[0m");
 }
 
 TEST(PreviewLine, MarksWhatATerminalCannotShow) {
