@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine/compose.h"
-#include "engine/yield.h"
 
 namespace bw {
 namespace {
@@ -65,23 +64,6 @@ TEST(ComposePreview, SaysWhatChangesWithEverySendAndCutsALongLine) {
     EXPECT_EQ(content.note, c.note);
     EXPECT_EQ(VisibleText(Line(content)).size(), std::min(c.length, kPreviewCharacters));
   }
-}
-
-TEST(ComposePreview, NeverDrawsFromTheSharedGeneratorNorLetsEventsRun) {
-  ResetRandomForTesting();
-  const double first = NextRandom(), second = NextRandom();
-  ResetRandomForTesting();
-  static int yields;
-  yields = 0;
-  SetYieldHook([] { ++yields; });
-  RandomGenerator random;
-  const StyleOptions options{.Elite = true, .Effect = Random};
-  (void)ComposePreview(u"%me% %you% %room% hat", options, kValues, random);
-  (void)ComposePreview(u"a fade to %room%", {.Effect = ColorFade}, kValues, random);
-  SetYieldHook(nullptr);
-  EXPECT_EQ(yields, 0) << "a send would let events run per placeholder and per fade space";
-  EXPECT_EQ(NextRandom(), first);
-  EXPECT_EQ(NextRandom(), second);
 }
 
 TEST(PreviewValues, ReadsOnceASecondWhileIdleAndKeepsItsValuesWhenTheClientFails) {
