@@ -14,8 +14,6 @@
 namespace bw {
 namespace {
 
-using Kind = ScriptedWindowTree::MessageKind;
-
 // A client signed on as "Zorna" in the room "Lobby", with an IM open.
 ScriptedDocument AddClient(ScriptedWindowTree& tree) {
   const WindowHandle mdi = AddAolFrame(tree);
@@ -116,8 +114,6 @@ TEST(BoundedWindowApi, AFailedCallEndsTheExchangeWhereverItComes) {
       {CallStatus::kNotAnswered, "not answered",
        [](Client& c, std::size_t k) { c.runner.StopAnsweringFrom(k); }},
   };
-  const char* const kinds[] = {"WM_GETTEXTLENGTH", "WM_GETTEXT",   "WM_SETTEXT",
-                               "WM_LBUTTONDOWN",   "WM_LBUTTONUP", "SetWindowPos"};
   using Messages = std::vector<ScriptedWindowTree::Message>;
   for (const auto& op : operations) {
     Client clean;
@@ -136,18 +132,14 @@ TEST(BoundedWindowApi, AFailedCallEndsTheExchangeWhereverItComes) {
           const Exchange exchange(client.api);
           result = op.run(client.api);
         }
-        const auto row = [&] {
-          return std::string(op.name) + ", " + failure.name + " at call " + std::to_string(k) +
-                 " (" + kinds[static_cast<int>(calls[k].kind)] + ")";
-        };
-        EXPECT_EQ(result, u"") << row();
-        EXPECT_EQ(client.api.ExchangeStatus(), failure.status) << row();
-        EXPECT_EQ(client.runner.Waits().size(), k + 1) << row();
-        EXPECT_EQ(client.tree.Messages(), Messages(calls.begin(), calls.begin() + k)) << row();
+        SCOPED_TRACE(std::string(op.name) + ", " + failure.name + " at call " + std::to_string(k));
+        EXPECT_EQ(result, u"");
+        EXPECT_EQ(client.api.ExchangeStatus(), failure.status);
+        EXPECT_EQ(client.runner.Waits().size(), k + 1);
+        EXPECT_EQ(client.tree.Messages(), Messages(calls.begin(), calls.begin() + k));
         client.runner.WakeUp();  // a call given up on lands late; still nothing follows it
         const std::size_t landed = failure.status == CallStatus::kNotAnswered ? k + 1 : k;
-        EXPECT_EQ(client.tree.Messages(), Messages(calls.begin(), calls.begin() + landed))
-            << row();
+        EXPECT_EQ(client.tree.Messages(), Messages(calls.begin(), calls.begin() + landed));
       }
     }
   }
