@@ -233,8 +233,6 @@ TEST(MainWindow, StartsFromTheSettingsOrTheirDefaultsRollsAndKeepsTheSettingsOnC
         {"AltColor1", u"-1"}, {"AltColor2", u"16777215"}, {"FadeColor1", u"16777216"},
         {"FadeColor2", u"99999999999"}},
        {-300, 3405, 5625, 900}, "D Roll Down", 0xFFFFFF, u"", true, u"12px", "U Roll Up 4710"},
-      {{{"LastSend", u"  a  b  "}}, {4868, 3405, 5625, 4710}, "U Roll Up", 0, u"  a  b  ", false,
-       u"3405", "D Roll Down 900"},
       // clang-format on
   };
   const auto words = [](const Rig& rig) {  // the room's text without fade and wave tags
@@ -346,7 +344,6 @@ TEST(Preview, TurnsOnAndOffIsKeptBetweenRunsAndNeedsItsLibrary) {
   } cases[] = {
       {std::nullopt, true, false, true, u"1"},  // a first run, or an older version's settings
       {u"1", true, true, false, u"0"},
-      {u"yes", true, false, true, u"1"},
       {u"1", false, false, false, u"0"},  // no rich edit control: F2 and the menu do nothing
   };
   for (const auto& c : cases) {
