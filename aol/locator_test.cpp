@@ -54,9 +54,8 @@ TEST(Readers, CutTheTitleAsTheClientWritesIt) {
   const WindowHandle welcome = tree.AddChild(mdi, "AOL Child");
   const std::pair<const char16_t*, const char16_t*> partners[] = {
       // clang-format off
-      {u"Instant Message To: Ben Dover", u"Ben Dover"}, {u"instant message to: Ben", u"Ben"},
-      {u"Instant Message From: Ann", u"Cy"}, {u"Instant Message To:", u""},
-      {u"Instant Message To:X", u""}, {u"Instant Message To:Ann", u"nn"},
+      {u"Instant Message To: Ben Dover", u"Ben Dover"}, {u"Instant Message From: Ann", u"Cy"},
+      {u"Instant Message To:", u""}, {u"Instant Message To:Ann", u"nn"},
       {u"Instant Message To: a:b", u"a:b"},
       {u"Re: Instant Message To: Ben", u"Instant Message To: Ben"},
       // clang-format on
@@ -66,9 +65,10 @@ TEST(Readers, CutTheTitleAsTheClientWritesIt) {
     EXPECT_EQ(GetIMPartner(tree), c.second) << "partner #" << (&c - partners);
   }
   const std::pair<const char16_t*, const char16_t*> screenNames[] = {
-      {u"Welcome, Ann Bee!", u"Ann Bee"}, {u"Welcome, Ann", u"Ann"},
-      {u"WELCOME, Ann!!", u"Ann"},        {u"Welcome, !", u""},
-      {u"Welcome, A!nn", u"A"},           {u"Welcome,\u00a0Ann!", u""}};
+      {u"Welcome, Ann Bee!", u"Ann Bee"},
+      {u"Welcome, Ann", u"Ann"},
+      {u"WELCOME, Ann!!", u"Ann"},
+      {u"Welcome,\u00a0Ann!", u""}};
   for (const auto& c : screenNames) {
     tree.SetTextOf(welcome, c.first);
     EXPECT_EQ(GetUserSN(tree), c.second) << "screen name #" << (&c - screenNames);
