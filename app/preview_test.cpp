@@ -28,7 +28,6 @@ TEST(ComposePreview, ShowsTheSenderThenTheLineAsTheSendWouldDeliverIt) {
   EXPECT_TRUE(bold.runs[0].style.bold);
   EXPECT_EQ(bold.runs[1], (StyledRun{u" ", {}}));
   EXPECT_EQ(bold.runs[2], (StyledRun{u"hi Lobby", {.bold = true}}));
-  EXPECT_EQ(bold.note, u"");
 
   // Every effect as a send composes it: to the chat room, to an IM only for Grow and Shrink.
   for (const EffectMode effect : {NoEffect, Alternate, ColorFade, Waves, GrowShrink}) {
@@ -39,9 +38,6 @@ TEST(ComposePreview, ShowsTheSenderThenTheLineAsTheSendWouldDeliverIt) {
               ParseMarkup(ComposeMessage(u"Ben waves", options, target)))
         << static_cast<int>(effect);
   }
-  RandomGenerator random;
-  const PreviewContent nobody = ComposePreview(u"%me%x", {}, {}, random);
-  EXPECT_EQ(nobody.runs, (std::vector<StyledRun>{{u"x", {}}})) << "no name, no sender";
 }
 
 TEST(ComposePreview, SaysWhatChangesWithEverySendAndCutsALongLine) {
