@@ -45,12 +45,10 @@ TEST(GetClass, ExactNameOrSpacesForNoWindow) {
 TEST(Toolkit, MessagesReachOnlyTheGivenWindowAndNeverHandleZero) {
   ScriptedWindowTree tree;
   const WindowHandle w = tree.AddTopLevel("Edit", u"old");
-  EXPECT_EQ(GetText(tree, 0), u"");
   for (const WindowHandle target : {WindowHandle{0}, w}) {
     SetText(tree, target, u"\u20ac<B>x");
     ClickIcon(tree, target);
     for (const int onTop : {-1, 0, 2}) StayOnTop(tree, target, onTop);
-    EXPECT_EQ(FindChildByTitle(tree, target, u"*") + FindChildByClass(tree, target, u"*"), 0u);
   }
   EXPECT_EQ(tree.Messages(), (std::vector<Message>{{Kind::kSetText, w, "\x80<B>x"},
                                                    {Kind::kButtonDown, w, ""},
